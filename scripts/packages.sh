@@ -1,0 +1,17 @@
+# Debian packages the build and the tests need; sourced by scripts/run and scripts/test.
+KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev"
+KAVREL_TEST_PACKAGES="poppler-utils locales xauth xvfb fonts-liberation desktop-file-utils clang libclang-rt-14-dev"
+
+# Installs whichever of the given packages are absent; does nothing when all are present.
+kavrel_install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The keystroke rules of numeric fields, as pure operations on a field's text.
+
+#include <string_view>
+
+namespace kavrel {
+
+// What a keystroke check decided. A rejection means: beep, take back the character just
+// typed, then show the message, if there is one.
+struct KeystrokeVerdict {
+    bool rejected = false;
+    int messageId = 0; // 0: silent; else IDS_NUMBER_TOO_SMALL or IDS_NUMBER_TOO_LARGE
+
+    static KeystrokeVerdict Accept() { return {}; }
+    static KeystrokeVerdict Reject(int messageId = 0) { return {true, messageId}; }
+    bool operator==(const KeystrokeVerdict&) const = default;
+};
+
+// Field texts are read into 80-character buffers.
+inline constexpr size_t FieldTextLimit = 79;
+
+KeystrokeVerdict CheckIntegerField(std::string_view text, long min, long max);
+KeystrokeVerdict CheckDecimalText(std::string_view text, int digits, double min, double max);
+
+// One memory serves every decimal field of every form: the field and the text length seen
+// at the previous check. A text that got shorter in the same field is not checked, so that
+// deleting is always free and the Backspace of a rejection does not trigger a second check.
+struct DecimalFieldMemory {
+    int controlId = 0;
+    size_t length = 0;
+};
+DecimalFieldMemory& TheDecimalFieldMemory();
+
+KeystrokeVerdict CheckDecimalField(int controlId, std::string_view text, int digits, double min,
+                                   double max);
+
+} // namespace kavrel

@@ -1,0 +1,39 @@
+#pragma once
+// What a form model needs of whoever shows it: the Qt dialog, the command line, or a test.
+
+#include <string_view>
+
+namespace kavrel {
+
+class CFormModel;
+
+enum class MessageIcon { Warning, Stop, Information, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+enum class FormResult { None, Ok, Cancel };
+
+class IFormHost {
+public:
+    virtual ~IFormHost() = default;
+
+    // The warning beep of a rejected keystroke.
+    virtual void Beep() = 0;
+    // The Backspace a rejection posts: removes the character before the insertion point, and
+    // hands the shortened text back to the model with CFormModel::UserEdited.
+    virtual void TakeBackCharacter(int controlId) = 0;
+    virtual MessageAnswer ShowMessage(std::string_view text, MessageIcon icon,
+                                      MessageButtons buttons) = 0;
+    virtual void MoveFocus(int controlId) = 0;
+    // The form changed a control's text, enabled or checked state, or its items.
+    virtual void ControlChanged(int controlId) = 0;
+    virtual void CaptionChanged() {}
+    // The form closes itself (Record, OK).
+    virtual void EndForm(FormResult result) = 0;
+    // Runs a sub-form modally over this one (the worksheets' "Do..." buttons).
+    virtual FormResult RunSubForm(CFormModel& subForm) = 0;
+    // A long computation (the amortization schedule) shows the wait cursor.
+    virtual void BeginWait() {}
+    virtual void EndWait() {}
+};
+
+} // namespace kavrel

@@ -1,0 +1,382 @@
+#include "entry/form_model.h"
+
+#include "document/record.h"
+#include "document/record_target.h"
+#include "entry/number_text.h"
+#include "resources/strings.h"
+
+#include <cmath>
+
+namespace kavrel {
+
+namespace {
+
+const std::string EmptyText;
+
+std::string_view Clip(std::string_view text) { return text.substr(0, FieldTextLimit); }
+
+} // namespace
+
+CFormModel::CFormModel(int dialogId, std::string caption)
+    : m_dialogId(dialogId), m_caption(std::move(caption)) {}
+
+CFormModel::~CFormModel() = default;
+
+const ControlSpec* CFormModel::Spec(int id) const {
+    for (const ControlSpec& spec : m_specs)
+        if (spec.id == id)
+            return &spec;
+    return nullptr;
+}
+
+CFormModel::ControlState& CFormModel::State(int id) { return m_state[id]; }
+
+const std::string& CFormModel::Text(int id) const {
+    auto it = m_state.find(id);
+    return it == m_state.end() ? EmptyText : it->second.text;
+}
+
+bool CFormModel::IsEnabled(int id) const {
+    auto it = m_state.find(id);
+    return it != m_state.end() && it->second.enabled;
+}
+
+bool CFormModel::IsChecked(int id) const {
+    auto it = m_state.find(id);
+    return it != m_state.end() && it->second.checked;
+}
+
+int CFormModel::Selection(int id) const {
+    auto it = m_state.find(id);
+    return it == m_state.end() ? -1 : it->second.selection;
+}
+
+void CFormModel::Notify(int id) {
+    if (m_host)
+        m_host->ControlChanged(id);
+}
+
+// --- Description
+
+void CFormModel::AddControl(ControlSpec spec) {
+    ControlState& state = State(spec.id);
+    if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Button ||
+        spec.kind == ControlKind::Radio || spec.kind == ControlKind::Group)
+        state.text = spec.text;
+    m_specs.push_back(std::move(spec));
+}
+
+void CFormModel::AddChoice(int id, std::vector<std::string> items) {
+    ControlSpec spec{id, ControlKind::Choice, {}};
+    spec.items = std::move(items);
+    AddControl(std::move(spec));
+}
+
+void CFormModel::AddRadio(int id, std::string text, int group) {
+    ControlSpec spec{id, ControlKind::Radio, std::move(text)};
+    spec.group = group;
+    AddControl(std::move(spec));
+}
+
+void CFormModel::AddStandardButtons() {
+    AddButton(IDC_CALCULATE, "&Calculate");
+    AddButton(IDC_RECORD, "&Record");
+    AddButton(IDCANCEL, "Cancel");
+    m_buttons = {IDC_CALCULATE, IDC_RECORD, IDCANCEL};
+}
+
+void CFormModel::BindAmount(int controlId, double& value) {
+    m_exchanges.push_back(
+        [this, controlId, &value](bool save) { DDX_Amount(save, controlId, value, Table()); });
+}
+
+void CFormModel::BindChoice(int controlId, int& index) {
+    m_exchanges.push_back([this, controlId, &index](bool save) {
+        if (save)
+            index = Selection(controlId);
+        else
+            Select(controlId, index);
+    });
+}
+
+void CFormModel::BindExchange(std::function<void(bool save)> exchange) {
+    m_exchanges.push_back(std::move(exchange));
+}
+
+// --- The view's side
+
+void CFormModel::Attach(IFormHost* host, IRecordTarget* target) {
+    m_host = host;
+    m_target = target;
+}
+
+void CFormModel::Open() { OnInitDialog(); }
+
+void CFormModel::UserEdited(int id, std::string_view text) {
+    State(id).text = std::string(text);
+    OnEditChange(id);
+}
+
+void CFormModel::UserClicked(int id) {
+    const ControlSpec* spec = Spec(id);
+    if (spec && spec->kind == ControlKind::Radio)
+        Check(id, true);
+    OnClicked(id);
+}
+
+void CFormModel::UserSelected(int id, int index) {
+    ControlState& state = State(id);
+    const ControlSpec* spec = Spec(id);
+    state.selection = index;
+    state.text = spec && index >= 0 && index < static_cast<int>(spec->items.size())
+                     ? spec->items[index]
+                     : std::string();
+    OnSelChange(id);
+}
+
+void CFormModel::UserLeft(int id) { OnKillFocus(id); }
+
+// --- The form's side
+
+void CFormModel::SetText(int id, std::string_view text) {
+    State(id).text = std::string(text);
+    Notify(id);
+    const ControlSpec* spec = Spec(id);
+    if (spec && (spec->kind == ControlKind::Edit || spec->kind == ControlKind::List))
+        OnEditChange(id);
+}
+
+void CFormModel::Enable(int id, bool enabled) {
+    State(id).enabled = enabled;
+    Notify(id);
+}
+
+void CFormModel::Check(int id, bool checked) {
+    const ControlSpec* spec = Spec(id);
+    if (checked && spec && spec->kind == ControlKind::Radio) {
+        for (const ControlSpec& other : m_specs) {
+            if (other.id != id && other.kind == ControlKind::Radio && other.group == spec->group &&
+                IsChecked(other.id)) {
+                State(other.id).checked = false;
+                Notify(other.id);
+            }
+        }
+    }
+    State(id).checked = checked;
+    Notify(id);
+}
+
+void CFormModel::Select(int id, int index) {
+    ControlState& state = State(id);
+    const ControlSpec* spec = Spec(id);
+    bool inRange = spec && index >= 0 && index < static_cast<int>(spec->items.size());
+    state.selection = inRange ? index : -1;
+    state.text = inRange ? spec->items[index] : std::string();
+    Notify(id);
+}
+
+void CFormModel::SetCaption(std::string caption) {
+    m_caption = std::move(caption);
+    if (m_host)
+        m_host->CaptionChanged();
+}
+
+void CFormModel::Message(int stringId, MessageIcon icon) { MessageText(LoadString(stringId), icon); }
+
+void CFormModel::MessageText(std::string_view text, MessageIcon icon) {
+    if (m_host)
+        m_host->ShowMessage(text, icon, MessageButtons::Ok);
+}
+
+bool CFormModel::AskYesNo(std::string_view text, MessageIcon icon) {
+    return m_host && m_host->ShowMessage(text, icon, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void CFormModel::MoveFocus(int id) {
+    if (m_host)
+        m_host->MoveFocus(id);
+}
+
+void CFormModel::Reject(int controlId, const KeystrokeVerdict& verdict) {
+    if (!verdict.rejected || !m_host)
+        return;
+    m_host->Beep();
+    m_host->TakeBackCharacter(controlId);
+    if (verdict.messageId != 0)
+        Message(verdict.messageId);
+}
+
+// --- Shared operations
+
+int CFormModel::SelectUnknown(FieldTable table, int button, int previousUnknown,
+                              std::string& savedText) {
+    Enable(previousUnknown, true);
+    SetText(previousUnknown, savedText);
+    int row = FindField(table, button, UnknownColumn);
+    if (row < 0)
+        return previousUnknown;
+    int field = table[row].controlId;
+    savedText = std::string(Clip(Text(field)));
+    SetText(field, "");
+    Enable(field, false);
+    Check(button, true);
+    return field;
+}
+
+int CFormModel::CheckInputs(FieldTable table, int unknown) {
+    for (const FieldInfo& row : table) {
+        if (row.controlId == unknown || row.unknownButton == 0)
+            continue;
+        std::string_view text = Clip(Text(row.controlId));
+        if (text.empty()) {
+            Message(IDS_ENTER_DATA);
+            MoveFocus(row.controlId);
+            return 1;
+        }
+        const FieldLimits& limits = LimitsOf(row.limitClass);
+        double value = LeadingDouble(text);
+        if (value < limits.minimum || value > limits.maximum) {
+            Message(IDS_NUMBER_EXCEEDS_LIMITS);
+            MoveFocus(row.controlId);
+            return 1;
+        }
+    }
+    DoDataExchange(true);
+    if (unknown > 1)
+        Enable(unknown, true);
+    return 0;
+}
+
+int CFormModel::CheckUnknownResult(FieldTable table, int unknown, double result) {
+    bool outOfRange = std::isnan(result) || result >= 1e12 || result <= -1e12;
+    int row = FindField(table, unknown, ControlColumn);
+    if (row < 0)
+        return 1;
+    const FieldLimits& limits = LimitsOf(table[row].limitClass);
+    if (!outOfRange && result >= limits.minimum && result <= limits.maximum)
+        return 0;
+    Message(IDS_UNKNOWN_EXCEEDS_LIMITS);
+    SetText(unknown, "");
+    return 1;
+}
+
+void CFormModel::DDX_Amount(bool save, int controlId, double& value, FieldTable table) {
+    if (save) {
+        value = LeadingDouble(Clip(Text(controlId)));
+        return;
+    }
+    int row = FindField(table, controlId, ControlColumn);
+    if (row < 0)
+        return;
+    const FieldLimits& limits = LimitsOf(table[row].limitClass);
+    // A value that is not finite is never shown as "inf" or "nan": the field stays empty.
+    bool shown = std::isfinite(value) && value >= limits.minimum;
+    SetText(controlId, shown ? FormatFixed(value, limits.digits) : std::string());
+}
+
+void CFormModel::OnIntegerEditChange(int controlId, FieldTable table) {
+    int row = FindField(table, controlId, ControlColumn);
+    if (row < 0)
+        return;
+    const FieldLimits& limits = LimitsOf(table[row].limitClass);
+    Reject(controlId, CheckIntegerField(Text(controlId), static_cast<long>(limits.minimum),
+                                        static_cast<long>(limits.maximum)));
+}
+
+void CFormModel::OnDecimalEditChange(int controlId, FieldTable table) {
+    int row = FindField(table, controlId, ControlColumn);
+    if (row < 0)
+        return;
+    const FieldLimits& limits = LimitsOf(table[row].limitClass);
+    Reject(controlId, CheckDecimalField(controlId, Text(controlId), limits.digits, limits.minimum,
+                                       limits.maximum));
+}
+
+// --- Life cycle
+
+void CFormModel::OnInitDialog() { DoDataExchange(false); }
+
+void CFormModel::OnEditChange(int id) {
+    const ControlSpec* spec = Spec(id);
+    if (!spec)
+        return;
+    if (spec->rule == EditRule::Integer)
+        OnIntegerEditChange(id, Table());
+    else if (spec->rule == EditRule::Decimal)
+        OnDecimalEditChange(id, Table());
+}
+
+void CFormModel::OnClicked(int id) {
+    const ControlSpec* spec = Spec(id);
+    if (spec && spec->kind == ControlKind::Radio && spec->group == UnknownGroup) {
+        OnUnknownClicked();
+        return;
+    }
+    switch (id) {
+    case IDC_CALCULATE:
+        OnCalculate();
+        break;
+    case IDC_RECORD:
+        OnRecord();
+        break;
+    case IDCANCEL:
+        OnCancel();
+        break;
+    default:
+        break;
+    }
+}
+
+void CFormModel::OnUnknownClicked() {
+    // The first checked button of the group, scanned in table order.
+    for (const FieldInfo& row : Table()) {
+        if (row.unknownButton > 1 && IsChecked(row.unknownButton)) {
+            m_unknown = SelectUnknown(Table(), row.unknownButton, m_unknown, m_savedText);
+            return;
+        }
+    }
+}
+
+void CFormModel::OnCalculate() {
+    if (CheckInputs(Table(), m_unknown))
+        return;
+    double result = 0.0;
+    if (!Solve(result))
+        return;
+    if (CheckUnknownResult(Table(), m_unknown, result))
+        return;
+    DoDataExchange(false);
+    m_savedText = std::string(Clip(Text(m_unknown)));
+    Enable(IDC_RECORD, true);
+}
+
+void CFormModel::WriteRecord(ITextSink& out) {
+    RecordTitle(*this, out);
+    for (size_t row = 0; row < Table().size(); ++row)
+        RecordField(*this, Table(), out, static_cast<int>(row));
+}
+
+void CFormModel::OnRecord() {
+    StringSink block;
+    WriteRecord(block);
+    // A block that does not fit is refused whole, and the form stays open.
+    if (m_target && !m_target->InsertRecord(block.Text())) {
+        Message(IDS_DOCUMENT_FULL, MessageIcon::Stop);
+        return;
+    }
+    DoDataExchange(true);
+    if (m_host)
+        m_host->EndForm(FormResult::Ok);
+}
+
+void CFormModel::OnCancel() {
+    if (m_host)
+        m_host->EndForm(FormResult::Cancel);
+}
+
+void CFormModel::DoDataExchange(bool save) {
+    for (auto& exchange : m_exchanges)
+        exchange(save);
+}
+
+} // namespace kavrel

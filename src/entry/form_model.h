@@ -1,0 +1,158 @@
+#pragma once
+// The GUI-free model of a calculator form: its controls and their state, the shared checks,
+// the "Unknown" selection, and the Calculate and Record life cycle. A view (the Qt dialog,
+// the command line, a test) shows it through IFormHost and forwards the user's actions.
+
+#include "entry/control_spec.h"
+#include "entry/entry_checks.h"
+#include "entry/field_info.h"
+#include "entry/form_host.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kavrel {
+
+class ITextSink;
+class IRecordTarget;
+
+// Control IDs every form shares.
+enum CommonControl : int {
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDC_CALCULATE = 1001,
+    IDC_RECORD = 1003,
+};
+
+// The group number of the "-->" buttons.
+inline constexpr int UnknownGroup = -1;
+
+class CFormModel {
+public:
+    CFormModel(int dialogId, std::string caption);
+    virtual ~CFormModel();
+    CFormModel(const CFormModel&) = delete;
+    CFormModel& operator=(const CFormModel&) = delete;
+
+    // --- What the form looks like
+    int DialogId() const { return m_dialogId; }
+    const std::string& Caption() const { return m_caption; }
+    const std::vector<ControlSpec>& Controls() const { return m_specs; }
+    const ControlSpec* Spec(int id) const;
+    const std::vector<LayoutSection>& Layout() const { return m_layout; }
+    const std::vector<int>& Buttons() const { return m_buttons; }
+    // The button that Enter presses; 0: Enter moves the focus to the next control.
+    int DefaultButton() const { return m_defaultButton; }
+    virtual FieldTable Table() const = 0;
+
+    // --- Control state
+    bool Has(int id) const { return m_state.count(id) != 0; }
+    const std::string& Text(int id) const;
+    bool IsEnabled(int id) const;
+    bool IsChecked(int id) const;
+    int Selection(int id) const;
+    int CurrentUnknown() const { return m_unknown; }
+    const std::string& SavedText() const { return m_savedText; }
+
+    // --- The view's side: what the user does
+    void Attach(IFormHost* host, IRecordTarget* target);
+    IFormHost* Host() const { return m_host; }
+    IRecordTarget* Target() const { return m_target; }
+    void Open();
+    void UserEdited(int id, std::string_view text);
+    void UserClicked(int id);
+    void UserSelected(int id, int index);
+    void UserLeft(int id);
+
+    // --- What the form does to its controls; each change is reported to the host, and a
+    // text set by the form runs the field's change handler as the user's typing does.
+    void SetText(int id, std::string_view text);
+    void Enable(int id, bool enabled);
+    void Check(int id, bool checked);
+    void Select(int id, int index);
+    void SetCaption(std::string caption);
+
+    // --- The shared form operations
+    int SelectUnknown(FieldTable table, int button, int previousUnknown, std::string& savedText);
+    int CheckInputs(FieldTable table, int unknown);
+    int CheckUnknownResult(FieldTable table, int unknown, double result);
+    void DDX_Amount(bool save, int controlId, double& value, FieldTable table);
+    void OnIntegerEditChange(int controlId, FieldTable table);
+    void OnDecimalEditChange(int controlId, FieldTable table);
+
+    // Shows a string-table message (or a literal text) with an OK button.
+    void Message(int stringId, MessageIcon icon = MessageIcon::Warning);
+    void MessageText(std::string_view text, MessageIcon icon = MessageIcon::Warning);
+    bool AskYesNo(std::string_view text, MessageIcon icon = MessageIcon::Question);
+    void MoveFocus(int id);
+    // Beep, take back the character just typed, then show the verdict's message.
+    void Reject(int controlId, const KeystrokeVerdict& verdict);
+
+protected:
+    // --- Building the form's description (constructors)
+    void AddControl(ControlSpec spec);
+    void AddLabel(int id, std::string text) { AddControl({id, ControlKind::Label, std::move(text)}); }
+    void AddEdit(int id, EditRule rule) { AddControl({id, ControlKind::Edit, {}, rule}); }
+    void AddDisplay(int id) { AddControl({id, ControlKind::Display, {}}); }
+    void AddButton(int id, std::string text) { AddControl({id, ControlKind::Button, std::move(text)}); }
+    void AddChoice(int id, std::vector<std::string> items);
+    void AddRadio(int id, std::string text, int group);
+    void AddUnknownButton(int id) { AddRadio(id, "-->", UnknownGroup); }
+    void AddSection(LayoutSection section) { m_layout.push_back(std::move(section)); }
+    // Calculate, Record and Cancel, the buttons of every calculator form.
+    void AddStandardButtons();
+    void SetButtons(std::vector<int> buttons) { m_buttons = std::move(buttons); }
+    void SetDefaultButton(int id) { m_defaultButton = id; }
+
+    // Values exchanged with the controls by DoDataExchange.
+    void BindAmount(int controlId, double& value);
+    void BindChoice(int controlId, int& index);
+    void BindExchange(std::function<void(bool save)> exchange);
+
+    // --- The life cycle; each form overrides what its own behaviour needs.
+    virtual void OnInitDialog();
+    virtual void OnEditChange(int id);
+    virtual void OnClicked(int id);
+    virtual void OnSelChange(int /*id*/) {}
+    virtual void OnKillFocus(int /*id*/) {}
+    // The standard Calculate: CheckInputs, Solve, CheckUnknownResult, reload, enable Record.
+    virtual void OnCalculate();
+    // Solves the current unknown into its value; false stops the Calculate (a message has
+    // been shown).
+    virtual bool Solve(double& /*result*/) { return false; }
+    // Writes the record block; the default is the title and one line per field.
+    virtual void WriteRecord(ITextSink& out);
+    virtual void OnRecord();
+    virtual void OnCancel();
+    virtual void OnUnknownClicked();
+    virtual void DoDataExchange(bool save);
+
+    int m_unknown = 0;
+    std::string m_savedText;
+
+private:
+    struct ControlState {
+        std::string text;
+        bool enabled = true;
+        bool checked = false;
+        int selection = -1;
+    };
+    ControlState& State(int id);
+    void Notify(int id);
+
+    int m_dialogId;
+    std::string m_caption;
+    std::vector<ControlSpec> m_specs;
+    std::map<int, ControlState> m_state;
+    std::vector<LayoutSection> m_layout;
+    std::vector<int> m_buttons;
+    int m_defaultButton = 0;
+    std::vector<std::function<void(bool)>> m_exchanges;
+    IFormHost* m_host = nullptr;
+    IRecordTarget* m_target = nullptr;
+};
+
+} // namespace kavrel

@@ -1,0 +1,36 @@
+#pragma once
+// The program's string table: every message, caption and record label, by its ID.
+
+#include <string_view>
+
+namespace kavrel {
+
+// IDs the shared code refers to by name; the forms may use the plain numbers of their own.
+enum StringId : int {
+    IDS_NOT_ENOUGH_DIFFERENCE = 3,
+    IDS_LEASE_CAPTION = 4,
+    IDS_SAVE_CAPTION = 5,
+    IDS_LOAN_CAPTION = 6,
+    IDS_SINKING_FUND_CAPTION = 7,
+    IDS_NUMBER_TOO_SMALL = 25,
+    IDS_NUMBER_TOO_LARGE = 26,
+    IDS_ENTER_DATA = 27,
+    IDS_NUMBER_EXCEEDS_LIMITS = 28,
+    IDS_UNKNOWN_EXCEEDS_LIMITS = 29,
+    IDS_ENTER_DATE = 80,
+    IDS_DOCUMENT_FULL = 93,
+    IDS_CORPORATE_BOND_CAPTION = 98,
+    IDS_TREASURY_BOND_CAPTION = 99,
+    IDS_APP_NAME = 57344,
+};
+
+struct StringEntry {
+    int id;
+    std::string_view text;
+};
+
+// The text of a string ID; an empty text for an ID the table does not hold (as loading a
+// missing string leaves its buffer empty).
+std::string_view LoadString(int id);
+
+} // namespace kavrel

@@ -1,0 +1,86 @@
+#pragma once
+// A form host for tests: it types like a person at the end of a field's text, performs the
+// posted Backspace, and records every beep, message and focus move.
+
+#include "document/record_target.h"
+#include "entry/form_host.h"
+#include "entry/form_model.h"
+
+#include <string>
+#include <vector>
+
+namespace kavrel::test {
+
+class RecordingHost : public IFormHost {
+public:
+    explicit RecordingHost(CFormModel& form, IRecordTarget* target = nullptr) : m_form(form) {
+        form.Attach(this, target);
+    }
+
+    // Types the text character by character through the field's keystroke check.
+    void Type(int id, std::string_view text) {
+        for (char c : text)
+            m_form.UserEdited(id, m_form.Text(id) + c);
+    }
+    // Replaces the field's text the way a person does: select all, type over it.
+    void Enter(int id, std::string_view text) {
+        m_form.UserEdited(id, "");
+        Type(id, text);
+    }
+    void Click(int id) { m_form.UserClicked(id); }
+
+    void Beep() override { ++beeps; }
+    void TakeBackCharacter(int id) override {
+        std::string text = m_form.Text(id);
+        if (!text.empty())
+            text.pop_back();
+        m_form.UserEdited(id, text);
+    }
+    MessageAnswer ShowMessage(std::string_view text, MessageIcon icon,
+                              MessageButtons buttons) override {
+        messages.emplace_back(text);
+        icons.push_back(icon);
+        if (buttons == MessageButtons::YesNo)
+            return answerYes ? MessageAnswer::Yes : MessageAnswer::No;
+        return MessageAnswer::Ok;
+    }
+    void MoveFocus(int id) override { focus = id; }
+    void ControlChanged(int) override {}
+    void EndForm(FormResult r) override { result = r; }
+    FormResult RunSubForm(CFormModel& sub) override {
+        subForms.push_back(&sub);
+        return subFormResult;
+    }
+
+    std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
+
+    int beeps = 0;
+    int focus = 0;
+    bool answerYes = true;
+    FormResult result = FormResult::None;
+    FormResult subFormResult = FormResult::Ok;
+    std::vector<std::string> messages;
+    std::vector<MessageIcon> icons;
+    std::vector<CFormModel*> subForms;
+
+private:
+    CFormModel& m_form;
+};
+
+// A document that takes every block, or refuses blocks beyond a size limit.
+class BufferTarget : public IRecordTarget {
+public:
+    explicit BufferTarget(size_t limit = 1048575) : m_limit(limit) {}
+    bool InsertRecord(std::string_view block) override {
+        if (text.size() + block.size() > m_limit)
+            return false;
+        text.append(block);
+        return true;
+    }
+    std::string text;
+
+private:
+    size_t m_limit;
+};
+
+} // namespace kavrel::test
