@@ -1,0 +1,77 @@
+#include "install_flow.h"
+
+#include "copy_install_files.h"
+#include "install_lists.h"
+#include "install_path.h"
+#include "install_texts.h"
+#include "program_manager_items.h"
+
+namespace kavrel::install {
+
+namespace {
+
+enum class TargetOutcome { Ready, ChooseAgain };
+
+// Checks the space on the chosen drive and makes sure the directory exists.
+TargetOutcome PrepareTarget(InstallSession& session) {
+    const PathStyle style = session.system.pathStyle();
+    const std::string& target = session.targetDirectory;
+    if (FreeKilobytes(session.system.diskSpace(DriveRoot(style, target))) <
+        kRequiredFreeKilobytes) {
+        session.ui.showMessage(text::Format(text::kNotEnoughSpace, DriveName(style, target)),
+                               text::kCaptionDriveSpace, MessageIcon::Warning);
+        return TargetOutcome::ChooseAgain;
+    }
+    // The root of a POSIX system is stored as the empty text.
+    const std::string directory = target.empty() ? std::string(1, PathSeparator(style)) : target;
+    if (!session.system.changeDirectory(directory) && !session.system.createDirectory(directory)) {
+        session.ui.showMessage(text::Format(text::kCannotCreateDirectory, directory),
+                               text::kCaptionDrive, MessageIcon::Warning);
+        return TargetOutcome::ChooseAgain;
+    }
+    return TargetOutcome::Ready;
+}
+
+} // namespace
+
+bool AcceptInstallPath(InstallSession& session, const std::string& fieldText) {
+    const std::string path = fieldText.substr(0, kMaxTargetLength);
+    const PathStyle style = session.system.pathStyle();
+    if (const int check = CheckInstallPath(session.system, path); check != kPathAcceptable) {
+        session.ui.beep();
+        session.ui.showMessage(InstallPathMessage(style, check), text::kCaptionDataEntry,
+                               MessageIcon::Warning);
+        return false;
+    }
+    session.targetDirectory = WithoutTrailingSeparator(style, path);
+    return true;
+}
+
+void RunInstall(InstallSystem& system, InstallUi& ui) {
+    const PathStyle style = system.pathStyle();
+    InstallSession session{system, ui, SourceDirectory(style, system.ownPath()),
+                           system.defaultTarget()};
+    const auto onOk = [&](const std::string& fieldText) {
+        return AcceptInstallPath(session, fieldText);
+    };
+    do {
+        if (!ui.runInstallDialog(session.targetDirectory, onOk)) return;
+    } while (PrepareTarget(session) == TargetOutcome::ChooseAgain);
+
+    session.targetDirectory += PathSeparator(style);
+    switch (CopyInstallFiles(session)) {
+    case kCopyCancelled:
+        return;
+    case kCopyFailed:
+        ui.showMessage(text::kCopyFailed, text::kCaptionFileError, MessageIcon::Warning);
+        return;
+    default:
+        break;
+    }
+    if (AddProgramManagerItems(session))
+        ui.showMessage(text::kComplete, text::kCaptionKavrel, MessageIcon::None);
+    else
+        ui.showMessage(text::kProgramGroupProblem, text::kCaptionDdeError, MessageIcon::Warning);
+}
+
+} // namespace kavrel::install

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "install_session.h"
+
+#include <string>
+
+namespace kavrel::install {
+
+// The "INSTALL" dialog's OK: checks the path, and either stores it as the target (without one
+// trailing separator) and returns true, or reports the fault and returns false.
+bool AcceptInstallPath(InstallSession& session, const std::string& fieldText);
+
+// The whole installation, from choosing the target to the final message.
+void RunInstall(InstallSystem& system, InstallUi& ui);
+
+} // namespace kavrel::install

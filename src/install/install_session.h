@@ -1,0 +1,19 @@
+#pragma once
+
+#include "install_platform.h"
+
+#include <string>
+
+namespace kavrel::install {
+
+// What one run of the installer works with.
+struct InstallSession {
+    InstallSystem& system;
+    InstallUi& ui;
+    // Ends with a separator.
+    std::string sourceDirectory;
+    // Without a trailing separator while it is being chosen; one is appended before copying.
+    std::string targetDirectory;
+};
+
+} // namespace kavrel::install
