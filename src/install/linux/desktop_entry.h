@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kavrel::install::linux_system {
+
+// A program-group command as the installer writes it.
+struct ProgramGroupCommand {
+    enum class Kind { CreateGroup, AddItem };
+    Kind kind = Kind::CreateGroup;
+    std::string group; // CreateGroup
+    std::string path;  // AddItem
+    std::string title; // AddItem
+};
+
+// Reads [CreateGroup("name")] and [AddItem("path","title")]; nullopt for anything else.
+std::optional<ProgramGroupCommand> ParseProgramGroupCommand(std::string_view command);
+
+// File-name part for a group or an item title: lower-case letters, digits and dashes.
+std::string MenuSlug(std::string_view name);
+// The desktop category that files an entry under the group's submenu.
+std::string GroupCategory(std::string_view group);
+
+// A value of a desktop entry key, with backslashes and control characters escaped.
+std::string EscapeDesktopValue(std::string_view value);
+// One argument of an Exec line, quoted so that any path survives.
+std::string QuoteExecArgument(std::string_view argument);
+std::string EscapeXml(std::string_view text);
+
+std::string DirectoryEntryText(std::string_view group);
+// The submenu of the applications menu that shows every entry of the group's category.
+std::string MergedMenuText(std::string_view group);
+// Programs are run; anything else is opened with the desktop's handler for its type.
+std::string ItemEntryText(std::string_view group, std::string_view path, std::string_view title,
+                          bool executable);
+
+} // namespace kavrel::install::linux_system
