@@ -31,6 +31,18 @@ public:
     // cannot be undone, and marks the document modified. A block that does not fit into the
     // document is not inserted at all: returns false.
     virtual bool InsertRecord(std::string_view block) = 0;
+
+    // The text-window operations of the amortization schedule. The defaults suit a target
+    // without a window (a buffer).
+    // Replaces the whole text with as much of text as fits (the rest counts as out of space)
+    // and moves the insertion point to the start.
+    virtual void ReplaceText(std::string_view /*text*/) {}
+    virtual int LineCount() const { return 1; }
+    virtual bool IsEmpty() const { return true; }
+    // How often the window could not take more text.
+    virtual int OutOfSpaceCount() const { return 0; }
+    virtual void SetOutOfSpaceCount(int /*count*/) {}
+    virtual void SetModified(bool /*modified*/) {}
 };
 
 } // namespace kavrel
