@@ -1,0 +1,77 @@
+#include "engine/rate_solver.h"
+
+#include "engine/math_errors.h"
+
+#include <cmath>
+
+namespace kavrel {
+
+namespace {
+
+double TimingFactor(int annuityDue, double x) {
+    return annuityDue ? 1 + x : 1;
+}
+
+// The lowest annual rate tried (0.001 %) and the scan step (1 %), as fractions.
+constexpr double LowestAnnualRate = 0.00001;
+constexpr double AnnualStep = 0.01;
+constexpr double HighestAnnualRate = 10.0;
+constexpr double BracketClosed = 0.00000001;
+constexpr int MaxHalvings = 40;
+
+} // namespace
+
+double FvAnnuityResidual(int annuityDue, double x, double payment, double paymentCount,
+                         double futureValue) {
+    return (CheckedPow(1 + x, paymentCount) - 1) * (payment / futureValue) *
+               TimingFactor(annuityDue, x) -
+           x;
+}
+
+double PvAnnuityResidual(int annuityDue, double x, double payment, double paymentCount,
+                         double presentValue, double balloon) {
+    const double g = CheckedPow(1 + x, -paymentCount);
+    return x - ((1 - g) * TimingFactor(annuityDue, x) * payment + g * x * balloon) / presentValue;
+}
+
+double SolveRate(int annuityDue, int futureValueForm, double periodsPerYear, double paymentCount,
+                 double value, double payment, double balloon) {
+    auto residual = [&](double x) {
+        return futureValueForm
+                   ? FvAnnuityResidual(annuityDue, x, payment, paymentCount, value)
+                   : PvAnnuityResidual(annuityDue, x, payment, paymentCount, value, balloon);
+    };
+    const double lo = LowestAnnualRate / periodsPerYear;
+    const double step = AnnualStep / periodsPerYear;
+
+    // At most 1000 evaluations. A NaN residual counts as negative, so the scan goes on past
+    // it. The bound is tested before the residual: a rate first found at the 1000th step
+    // (1000 % a year) is reported as not found.
+    double x = lo;
+    double r;
+    do {
+        r = residual(x);
+        x += step;
+        if (x * periodsPerYear > HighestAnnualRate) return NoRateFound;
+    } while (r < 0 || std::isnan(r));
+
+    const double hi = x - step;
+    double low = hi - step - lo;
+    if (!(low > 0)) low = lo;
+    // Compared with the annual lowest rate, not with lo: true exactly when the first rate tried
+    // already satisfied the equation (for periodsPerYear up to 1000).
+    if (!(hi > LowestAnnualRate)) return 0.0;
+
+    double width = hi - low;
+    for (int count = 1; count <= MaxHalvings; ++count) {
+        width /= 2;
+        const double t = low + width;
+        const double rt = residual(t);
+        if (!(rt > 0)) low = t;
+        if (std::fabs(width) < BracketClosed) return low;
+        if (rt == 0 || std::isnan(rt)) return low;
+    }
+    return 0.0;
+}
+
+} // namespace kavrel
