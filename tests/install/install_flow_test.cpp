@@ -1,0 +1,180 @@
+#include "fake_install_platform.h"
+#include "install_flow.h"
+#include "install_lists.h"
+
+#include <gtest/gtest.h>
+
+namespace kavrel::install {
+namespace {
+
+using testing::FakeWindowsSystem;
+using testing::ScriptedUi;
+
+const std::vector<std::string> kWindowsFiles = {
+    "kavrel.exe", "kavrel.hlp",   "kavrel.cnt",  "readme.txt",   "media.doc",      "file_id.diz",
+    "vendor.txt", "overview.txt", "version.txt", "vendinfo.diz", "kavrel-calc.exe"};
+
+std::vector<std::string> Captions(const ScriptedUi& ui) {
+    std::vector<std::string> captions;
+    for (const auto& message : ui.messages)
+        captions.push_back(message.caption);
+    return captions;
+}
+
+struct Machine {
+    FakeWindowsSystem system;
+    ScriptedUi ui;
+    Machine() { system.addSourceFiles(); }
+    void run() { RunInstall(system, ui); }
+};
+
+TEST(RunInstall, CancelInTheFirstDialogCopiesNothing) {
+    Machine m;
+    m.ui.dialogAnswers = {std::nullopt};
+    m.run();
+    EXPECT_EQ(m.ui.offeredTargets, std::vector<std::string>{"C:\\Program Files\\Kavrel"});
+    EXPECT_TRUE(m.system.copied.empty());
+    EXPECT_TRUE(m.ui.messages.empty());
+    EXPECT_TRUE(m.system.commands.empty());
+}
+
+TEST(RunInstall, InstallsEveryFileAndReportsCompletion) {
+    Machine m;
+    m.ui.dialogAnswers = {"C:\\Program Files\\Kavrel"};
+    m.run();
+    std::vector<std::string> expected;
+    for (const auto& name : kWindowsFiles)
+        expected.push_back("C:\\Program Files\\Kavrel\\" + name);
+    EXPECT_EQ(m.system.copied, expected);
+    EXPECT_EQ(m.ui.shownFiles, kWindowsFiles);
+    EXPECT_EQ(m.system.files.at("C:\\Program Files\\Kavrel\\media.doc"), "new media.doc");
+    ASSERT_EQ(m.ui.messages.size(), 1u);
+    EXPECT_EQ(m.ui.messages[0].text, "Installation is complete");
+    EXPECT_EQ(m.ui.messages[0].caption, "Kavrel");
+    EXPECT_EQ(m.ui.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(m.ui.copyDialogsOpen, 0);
+}
+
+TEST(RunInstall, AfterAFailureOffersTheLastAcceptedPath) {
+    Machine m;
+    m.system.drives['D'].space = DiskSpace{1, 1024, 599};
+    // A bad path is refused inside the dialog and is not remembered.
+    m.ui.dialogAnswers = {"DKavrel", "D:\\Kavrel", "C:Kavrel", std::nullopt};
+    m.run();
+    EXPECT_EQ(m.ui.offeredTargets,
+              (std::vector<std::string>{"C:\\Program Files\\Kavrel", "D:\\Kavrel"}));
+    EXPECT_EQ(Captions(m.ui),
+              (std::vector<std::string>{"Data Entry", "Drive Space", "Data Entry"}));
+    EXPECT_EQ(m.ui.messages[1].text,
+              "Not enough space on 'D' Drive. Please select another drive..");
+    EXPECT_TRUE(m.system.copied.empty());
+}
+
+TEST(RunInstall, NeedsSixHundredKilobytesOnTheTargetDrive) {
+    const struct {
+        std::optional<DiskSpace> space;
+        bool accepted;
+    } cases[] = {
+        {DiskSpace{1, 1024, 600}, true},
+        {DiskSpace{8, 512, 150}, true},
+        {DiskSpace{1, 1024, 599}, false},
+        {DiskSpace{1, 1, 600 * 1024 - 1}, false},
+        {DiskSpace{8, 512, std::uint64_t{3} << 30}, true}, // 12 TB
+        {std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        Machine m;
+        m.system.drives['D'].space = c.space;
+        m.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
+        m.run();
+        EXPECT_EQ(!m.system.copied.empty(), c.accepted);
+        EXPECT_EQ(m.ui.offeredTargets.size(), c.accepted ? 1u : 2u);
+        ASSERT_FALSE(m.ui.messages.empty());
+        EXPECT_EQ(m.ui.messages[0].caption, c.accepted ? "Kavrel" : "Drive Space");
+    }
+}
+
+TEST(RunInstall, InstallsIntoADriveRoot) {
+    Machine m;
+    m.ui.dialogAnswers = {"C:\\"};
+    m.run();
+    ASSERT_FALSE(m.system.copied.empty());
+    EXPECT_EQ(m.system.copied[0], "C:\\kavrel.exe");
+    EXPECT_EQ(m.system.commands.at(1), "[AddItem(\"C:\\kavrel.exe\",\"Kavrel\")]");
+}
+
+TEST(RunInstall, CreatesOnlyTheLastLevelOfTheTarget) {
+    Machine m;
+    m.ui.dialogAnswers = {"C:\\Missing\\Kavrel", std::nullopt};
+    m.run();
+    ASSERT_EQ(m.ui.messages.size(), 1u);
+    EXPECT_EQ(
+        m.ui.messages[0].text,
+        "Cannot create directory C:\\Missing\\Kavrel. Please select another name or drive...");
+    EXPECT_EQ(m.ui.messages[0].caption, "Drive");
+    EXPECT_EQ(m.ui.offeredTargets.back(), "C:\\Missing\\Kavrel");
+    EXPECT_FALSE(m.system.directories.contains("C:\\Missing"));
+
+    Machine created;
+    created.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
+    created.run();
+    EXPECT_TRUE(created.system.directories.contains("D:\\Apps\\Kavrel"));
+    EXPECT_EQ(created.system.copied.size(), kWindowsFiles.size());
+}
+
+TEST(RunInstall, OverwritesFilesInAnExistingTarget) {
+    Machine m;
+    m.system.directories.insert("D:\\Apps\\Kavrel");
+    m.system.files["D:\\Apps\\Kavrel\\readme.txt"] = "old readme";
+    m.system.files["D:\\Apps\\Kavrel\\notes.txt"] = "the user's own";
+    m.ui.dialogAnswers = {"D:\\Apps\\Kavrel\\"};
+    m.run();
+    EXPECT_EQ(m.system.files.at("D:\\Apps\\Kavrel\\readme.txt"), "new readme.txt");
+    EXPECT_EQ(m.system.files.at("D:\\Apps\\Kavrel\\notes.txt"), "the user's own");
+}
+
+TEST(RunInstall, CancelDuringTheCopyKeepsWhatWasCopiedAndSaysNothingMore) {
+    Machine m;
+    m.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
+    m.ui.cancelPressedAt = {3};
+    m.ui.quitAnswers = {true};
+    m.run();
+    EXPECT_EQ(m.system.copied, (std::vector<std::string>{"D:\\Apps\\Kavrel\\kavrel.exe",
+                                                         "D:\\Apps\\Kavrel\\kavrel.hlp",
+                                                         "D:\\Apps\\Kavrel\\kavrel.cnt"}));
+    ASSERT_EQ(m.ui.questions.size(), 1u);
+    EXPECT_EQ(m.ui.questions[0].text,
+              "Installation is not complete! Are you sure you want to quit?");
+    EXPECT_EQ(m.ui.questions[0].caption, "Kavrel");
+    EXPECT_TRUE(m.ui.messages.empty());
+    EXPECT_TRUE(m.system.commands.empty());
+    EXPECT_EQ(m.ui.copyDialogsOpen, 0);
+}
+
+TEST(RunInstall, AnsweringNoLetsTheCopyGoOn) {
+    Machine m;
+    m.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
+    m.ui.cancelPressedAt = {0, 10};
+    m.ui.quitAnswers = {false, false};
+    m.run();
+    EXPECT_EQ(m.ui.questions.size(), 2u);
+    EXPECT_EQ(m.system.copied.size(), kWindowsFiles.size());
+    EXPECT_EQ(Captions(m.ui), std::vector<std::string>{"Kavrel"});
+}
+
+TEST(RunInstall, AFailedCopyStopsWithAFileError) {
+    Machine m;
+    m.system.files.erase("C:\\Dist\\media.doc");
+    m.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
+    m.run();
+    EXPECT_EQ(m.system.copied.size(), 4u);
+    ASSERT_EQ(m.ui.messages.size(), 1u);
+    EXPECT_EQ(m.ui.messages[0].text, "An error has occurred during File copying. Check program "
+                                     "disks and run Install again...");
+    EXPECT_EQ(m.ui.messages[0].caption, "File Error");
+    EXPECT_TRUE(m.system.commands.empty());
+    EXPECT_EQ(m.ui.copyDialogsOpen, 0);
+}
+
+} // namespace
+} // namespace kavrel::install

@@ -1,0 +1,183 @@
+#include "dde_conversation.h"
+#include "fake_install_platform.h"
+#include "install_flow.h"
+#include "program_manager_items.h"
+
+#include <gtest/gtest.h>
+
+namespace kavrel::install {
+namespace {
+
+using testing::FakeWindowsSystem;
+using testing::ScriptedUi;
+
+const char* const kProblem = "Problem adding application(s) to Windows Start Menu...\r\n\r\n"
+                             "Run Install again after re-starting Windows...";
+
+TEST(AddProgramManagerItems, SendsTheGroupAndItemCommandsForTheTarget) {
+    FakeWindowsSystem system;
+    ScriptedUi ui;
+    InstallSession session{system, ui, "C:\\Dist\\", "D:\\Apps\\Kavrel\\"};
+    EXPECT_EQ(AddProgramManagerItems(session), 1);
+    const std::vector<std::string> expected = {
+        R"([CreateGroup("Kavrel")])",
+        R"([AddItem("D:\Apps\Kavrel\kavrel.exe","Kavrel")])",
+        R"([AddItem("D:\Apps\Kavrel\kavrel.hlp","Kavrel Help")])",
+        R"([AddItem("D:\Apps\Kavrel\readme.txt","Documentation")])",
+        R"([AddItem("D:\Apps\Kavrel\media.doc","Quick Start")])",
+        R"([AddItem("D:\Apps\Kavrel\overview.txt","Overview")])",
+    };
+    EXPECT_EQ(system.commands, expected);
+    EXPECT_EQ(system.windowLog, (std::vector<std::string>{"hold", "release"}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(AddProgramManagerItems, LongTargetsMakeWholeCommands) {
+    FakeWindowsSystem system;
+    ScriptedUi ui;
+    const std::string target = "C:\\" + std::string(252, 'k') + "\\";
+    InstallSession session{system, ui, "C:\\Dist\\", target};
+    EXPECT_EQ(AddProgramManagerItems(session), 1);
+    EXPECT_EQ(system.commands.at(5), "[AddItem(\"" + target + "overview.txt\",\"Overview\")]");
+}
+
+struct FailureCase {
+    const char* name;
+    void (*setUp)(FakeWindowsSystem&);
+    std::vector<std::string> messages; // before the final problem message
+    std::size_t commandsSent;
+};
+
+const FailureCase kFailures[] = {
+    {"ManagerNotRunning",
+     [](FakeWindowsSystem& s) { s.managerRunning = false; },
+     {"Windows is busy. Please run Install again!"},
+     0},
+    {"ManagerRefusesWithACode",
+     [](FakeWindowsSystem& s) {
+         s.managerRunning = false;
+         s.managerStartsWhenAsked = true;
+         s.connectError = 0x400A;
+     },
+     {"Windows is busy. Please run Install again!"},
+     0},
+    {"NoManagerWindow",
+     [](FakeWindowsSystem& s) { s.managerWindow = false; },
+     {"Windows PM is busy. Please run Install again!"},
+     0},
+    {"GroupRefused",
+     [](FakeWindowsSystem& s) {
+         s.failCommandAt = 0;
+         s.commandError = 0x4009;
+     },
+     {"Could not make main menu item!"},
+     1},
+    // A refusal that leaves no error code is a failure all the same.
+    {"GroupRefusedWithoutCode",
+     [](FakeWindowsSystem& s) {
+         s.failCommandAt = 0;
+         s.commandError = 0;
+     },
+     {"Could not make main menu item!"},
+     1},
+    {"ThirdItemRefused",
+     [](FakeWindowsSystem& s) {
+         s.failCommandAt = 3;
+         s.commandError = 0x4009;
+     },
+     {"Could not add sub-menu items!"},
+     4},
+    {"FirstItemRefusedWithoutCode",
+     [](FakeWindowsSystem& s) {
+         s.failCommandAt = 1;
+         s.commandError = 0;
+     },
+     {"Could not add sub-menu items!"},
+     2},
+};
+
+class ProgramGroupFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(ProgramGroupFailure, IsReportedAndLeavesTheFilesInstalled) {
+    const FailureCase& c = GetParam();
+    FakeWindowsSystem system;
+    system.addSourceFiles();
+    c.setUp(system);
+    ScriptedUi ui;
+    ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
+    RunInstall(system, ui);
+
+    EXPECT_EQ(system.copied.size(), 11u);
+    EXPECT_EQ(system.commands.size(), c.commandsSent);
+    ASSERT_EQ(ui.messages.size(), c.messages.size() + 1);
+    for (std::size_t i = 0; i < c.messages.size(); ++i) {
+        EXPECT_EQ(ui.messages[i].text, c.messages[i]);
+        EXPECT_EQ(ui.messages[i].icon, MessageIcon::Warning);
+    }
+    EXPECT_EQ(ui.messages.back().text, kProblem);
+    EXPECT_EQ(ui.messages.back().caption, "DDE Error");
+    // The manager window is given back whenever it was taken.
+    if (!system.windowLog.empty()) {
+        EXPECT_EQ(system.windowLog, (std::vector<std::string>{"hold", "release"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, ProgramGroupFailure, ::testing::ValuesIn(kFailures),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramGroupFailure, CaptionsNameTheFailingPart) {
+    FakeWindowsSystem noWindow;
+    noWindow.managerWindow = false;
+    ScriptedUi ui;
+    InstallSession session{noWindow, ui, {}, "C:\\Kavrel\\"};
+    EXPECT_EQ(AddProgramManagerItems(session), 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Install Error");
+    EXPECT_TRUE(noWindow.windowLog.empty());
+
+    FakeWindowsSystem notRunning;
+    notRunning.managerRunning = false;
+    ScriptedUi busyUi;
+    InstallSession busy{notRunning, busyUi, {}, "C:\\Kavrel\\"};
+    EXPECT_EQ(AddProgramManagerItems(busy), 0);
+    ASSERT_EQ(busyUi.messages.size(), 1u);
+    EXPECT_EQ(busyUi.messages[0].caption, "DDE Error");
+}
+
+TEST(OpenDdeConversation, StartsTheManagerOnceWhenItIsNotRunning) {
+    FakeWindowsSystem system;
+    system.managerRunning = false;
+    system.managerStartsWhenAsked = true;
+    EXPECT_NE(OpenDdeConversation(system, "PROGMAN", "PROGMAN", "PROGMAN"), nullptr);
+    EXPECT_EQ(system.started, std::vector<std::string>{"PROGMAN"});
+    EXPECT_EQ(system.connections, 2);
+
+    FakeWindowsSystem stuck;
+    stuck.managerRunning = false;
+    EXPECT_EQ(OpenDdeConversation(stuck, "PROGMAN", "PROGMAN", "PROGMAN"), nullptr);
+    EXPECT_EQ(stuck.started.size(), 1u);
+    EXPECT_EQ(stuck.connections, 2);
+
+    FakeWindowsSystem nothingToStart;
+    nothingToStart.managerRunning = false;
+    EXPECT_EQ(OpenDdeConversation(nothingToStart, "PROGMAN", "PROGMAN", std::nullopt), nullptr);
+    EXPECT_TRUE(nothingToStart.started.empty());
+    EXPECT_EQ(nothingToStart.connections, 1);
+}
+
+TEST(CDdeConversation, ExecuteReturnsTheServiceErrorOrAFailureOfItsOwn) {
+    FakeWindowsSystem system;
+    CDdeConversation conversation(system);
+    EXPECT_NE(conversation.Execute("[CreateGroup(\"Kavrel\")]"), 0) << "not connected";
+    ASSERT_TRUE(conversation.Connect("PROGMAN", "PROGMAN"));
+    EXPECT_EQ(conversation.Execute("[CreateGroup(\"Kavrel\")]"), 0);
+    system.failCommandAt = 1;
+    system.commandError = 0x4009;
+    EXPECT_EQ(conversation.Execute("[ShowGroup(\"Kavrel\",1)]"), 0x4009);
+    system.failCommandAt = 2;
+    system.commandError = 0;
+    EXPECT_NE(conversation.Execute("[ShowGroup(\"Kavrel\",1)]"), 0);
+}
+
+} // namespace
+} // namespace kavrel::install
