@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,9 @@ public:
     // The button that Enter presses; 0: Enter moves the focus to the next control.
     int DefaultButton() const { return m_defaultButton; }
     virtual FieldTable Table() const = 0;
+    // The sub-form that a step's "Do..." button would open, so that a view can describe a
+    // worksheet's sub-forms without going through its steps. nullptr: the button opens none.
+    virtual std::unique_ptr<CFormModel> SubFormFor(int /*buttonId*/) const { return nullptr; }
 
     // --- Control state
     bool Has(int id) const { return m_state.count(id) != 0; }

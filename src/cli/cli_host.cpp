@@ -1,0 +1,187 @@
+#include "cli/cli_host.h"
+
+#include "entry/form_model.h"
+
+#include <ostream>
+
+namespace kavrel::cli {
+
+namespace {
+
+// The button that confirms a sub-form: IDOK, or a button captioned "OK".
+int OkButton(const CFormModel& form) {
+    if (form.Spec(IDOK)) return IDOK;
+    for (const ControlSpec& spec : form.Controls())
+        if (spec.kind == ControlKind::Button && WithoutMnemonic(spec.text) == "OK") return spec.id;
+    return IDOK;
+}
+
+// The length of the line end at the start of text in a list value: a real line break
+// (LF or CR LF) or the two characters \n; 0 when there is none.
+size_t LineEndAt(std::string_view text) {
+    if (text.starts_with("\r\n") || text.starts_with("\\n")) return 2;
+    return text.starts_with("\n") ? 1 : 0;
+}
+
+} // namespace
+
+void CliSession::Report(std::string_view message) {
+    m_messages.emplace_back(message);
+    m_err << message << '\n';
+}
+
+void CliSession::Note(std::string_view text) {
+    m_err << text << '\n';
+}
+
+void CliSession::UsageError(std::string_view problem) {
+    if (Stopped()) return;
+    m_err << "kavrel-calc: " << problem << '\n';
+    Stop(RunStatus::UsageError);
+}
+
+void CliSession::Stop(RunStatus status) {
+    if (!Stopped()) m_status = status;
+}
+
+CliHost::CliHost(CliSession& session, CFormModel& form, std::string prefix)
+    : m_session(session), m_form(form), m_prefix(std::move(prefix)), m_keys(FormKeys(form)) {}
+
+void CliHost::Apply(std::string_view key, std::string_view value) {
+    if (m_session.Stopped()) return;
+    const FieldKey* field = FindKey(m_keys, key);
+    if (!field) {
+        m_session.UsageError("unknown key '" + FullKey(key) + "'");
+        return;
+    }
+    if (field->kind == KeyKind::Result) {
+        m_session.UsageError("'" + FullKey(key) + "' is a result and can't be typed into");
+        return;
+    }
+    if (field->kind != KeyKind::RadioGroup && !m_form.IsEnabled(field->controlId)) {
+        m_session.UsageError(field->controlId == m_form.CurrentUnknown()
+                                 ? "'" + FullKey(key) +
+                                       "' is the unknown (--solve another key to type into it)"
+                                 : "'" + FullKey(key) + "' is disabled");
+        return;
+    }
+    if (field->kind == KeyKind::Choice || field->kind == KeyKind::RadioGroup)
+        Select(*field, value);
+    else
+        Type(*field, value);
+}
+
+void CliHost::Type(const FieldKey& field, std::string_view value) {
+    const int id = field.controlId;
+    // Select all and delete, then type: every keystroke goes through the field's check.
+    if (!m_form.Text(id).empty()) m_form.UserEdited(id, "");
+    while (!value.empty() && !m_session.Stopped()) {
+        size_t lineEnd = field.kind == KeyKind::List ? LineEndAt(value) : 0;
+        std::string keystroke = lineEnd ? "\r\n" : std::string(1, value.front());
+        std::string shown = lineEnd ? "\\n" : keystroke;
+        value.remove_prefix(lineEnd ? lineEnd : 1);
+
+        const size_t messagesBefore = m_session.Messages().size();
+        m_takenBack = false;
+        m_form.UserEdited(id, m_form.Text(id) + keystroke);
+        if (m_takenBack) {
+            if (m_session.Messages().size() == messagesBefore)
+                m_session.Note("Character '" + shown + "' not accepted in " + FullKey(field.key));
+            m_session.Fail();
+        }
+    }
+}
+
+void CliHost::Select(const FieldKey& field, std::string_view value) {
+    std::string choices;
+    if (field.kind == KeyKind::Choice) {
+        const ControlSpec* spec = m_form.Spec(field.controlId);
+        const std::vector<std::string> none;
+        const std::vector<std::string>& items = spec ? spec->items : none;
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (items[i] == value) {
+                m_form.UserSelected(field.controlId, static_cast<int>(i));
+                return;
+            }
+            choices += (i ? ", " : "") + items[i];
+        }
+    } else {
+        for (int radio : field.radios) {
+            const ControlSpec* spec = m_form.Spec(radio);
+            std::string text = spec ? WithoutMnemonic(spec->text) : std::string();
+            if (text == value) {
+                if (!m_form.IsEnabled(radio))
+                    m_session.UsageError("'" + text + "' of '" + FullKey(field.key) +
+                                         "' is disabled");
+                else
+                    m_form.UserClicked(radio);
+                return;
+            }
+            choices += (choices.empty() ? "" : ", ") + text;
+        }
+    }
+    m_session.UsageError("'" + FullKey(field.key) + "' has no item '" + std::string(value) +
+                         "' (items: " + choices + ")");
+}
+
+void CliHost::Click(int id) {
+    if (!m_session.Stopped() && m_form.IsEnabled(id)) m_form.UserClicked(id);
+}
+
+void CliHost::TakeBackCharacter(int controlId) {
+    m_takenBack = true;
+    std::string text = m_form.Text(controlId);
+    if (text.ends_with("\r\n"))
+        text.resize(text.size() - 2);
+    else if (!text.empty())
+        text.pop_back();
+    m_form.UserEdited(controlId, text);
+}
+
+MessageAnswer CliHost::ShowMessage(std::string_view text, MessageIcon, MessageButtons buttons) {
+    if (!m_session.describe) m_session.Report(text);
+    // The one question of a run is whether to replace the document's text: yes.
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+FormResult CliHost::RunSubForm(CFormModel& subForm) {
+    if (m_session.Stopped()) return FormResult::Cancel;
+    std::string prefix = m_prefix + Slug(subForm.Caption()) + ".";
+    if (m_session.describe) {
+        m_session.describe(subForm, prefix);
+        return FormResult::Cancel;
+    }
+    CliHost subHost(m_session, subForm, prefix);
+    subForm.Attach(&subHost, m_form.Target());
+    subForm.Open();
+    RunOpenedSubForm(subForm, subHost);
+    return subHost.m_result == FormResult::Ok ? FormResult::Ok : FormResult::Cancel;
+}
+
+void CliHost::RunOpenedSubForm(CFormModel& subForm, CliHost& subHost) {
+    const std::string& prefix = subHost.m_prefix;
+    bool given = false;
+    for (Pair& pair : m_session.subPairs) {
+        if (pair.used || !pair.key.starts_with(prefix)) continue;
+        pair.used = given = true;
+        subHost.Apply(std::string_view(pair.key).substr(prefix.size()), pair.value);
+        if (m_session.Stopped()) return;
+    }
+    subForm.UserClicked(OkButton(subForm));
+    if (subHost.m_result == FormResult::Ok) {
+        for (const FieldKey& field : subHost.Keys())
+            m_session.subFields.emplace_back(prefix + field.key, FieldText(subForm, field));
+        return;
+    }
+    if (m_session.Stopped()) return;
+    if (given) {
+        // The values given for it were not accepted: the step can't be completed.
+        m_session.Note("The form \"" + subForm.Caption() + "\" was not completed");
+        m_session.Fail();
+        return;
+    }
+    // A step nobody gave values for is left as a person would leave it: Cancel.
+    if (subHost.m_result == FormResult::None) subForm.UserClicked(IDCANCEL);
+}
+
+} // namespace kavrel::cli

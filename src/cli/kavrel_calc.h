@@ -1,0 +1,16 @@
+#pragma once
+// kavrel-calc: any form of the program, driven from the command line.
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+namespace kavrel {
+
+// Runs kavrel-calc with its arguments (without the program name). The record (or the JSON
+// object) goes to out, the form's messages and usage errors to err. Returns the exit status:
+// 0 done, 1 the work stopped (a rejected keystroke, a Calculate that records nothing), 2 a
+// usage error.
+int RunKavrelCalc(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+} // namespace kavrel
