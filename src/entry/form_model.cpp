@@ -2,6 +2,7 @@
 
 #include "document/record.h"
 #include "document/record_target.h"
+#include "entry/date_field.h"
 #include "entry/number_text.h"
 #include "resources/strings.h"
 
@@ -304,6 +305,8 @@ void CFormModel::OnEditChange(int id) {
         OnIntegerEditChange(id, Table());
     else if (spec->rule == EditRule::Decimal)
         OnDecimalEditChange(id, Table());
+    else if (spec->rule == EditRule::Date)
+        FilterDateField(*this, id);
 }
 
 void CFormModel::OnClicked(int id) {
