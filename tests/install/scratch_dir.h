@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kavrel::install::testing {
+
+// A fresh directory under the build tree, removed with everything in it. The build tree is
+// used rather than /tmp, which is a RAM disk on many systems and refused as a target.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+void WriteTextFile(const std::string& path, const std::string& text, unsigned mode = 0644);
+std::string ReadTextFile(const std::string& path);
+std::vector<std::string> FileNamesIn(const std::string& directory);
+
+struct ValidatorRun {
+    bool available = false;
+    int exitCode = 0;
+    std::string output;
+};
+// desktop-file-validate on `path`, when the build found it.
+ValidatorRun ValidateDesktopFile(const std::string& path);
+// Errors and warnings count; hints do not. The installer's entries carry only the group's own
+// category, so that they show in its submenu and nowhere else, and the validator hints that
+// a main category is missing.
+bool ReportsAProblem(const ValidatorRun& run);
+
+} // namespace kavrel::install::testing
