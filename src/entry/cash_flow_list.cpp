@@ -1,0 +1,162 @@
+#include "entry/cash_flow_list.h"
+
+#include "entry/form_model.h"
+#include "entry/number_text.h"
+
+#include <new>
+#include <string>
+
+namespace kavrel {
+
+namespace {
+
+constexpr int AmountDigits = 2;
+constexpr double LargestAmount = 10000000000.0;
+constexpr double SmallestOutflowOrInflow = -1000000000.0;
+
+constexpr std::string_view NoMemory = "No memory for cash flows...";
+constexpr std::string_view PaymentMissing = "Payment missing...";
+constexpr std::string_view CashFlowsIncomplete = "Cash flows not complete...";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The next blank-separated word of a line, advancing pos past it; empty when there is none.
+std::string_view NextWord(std::string_view line, size_t& pos) {
+    while (pos < line.size() && IsBlank(line[pos]))
+        ++pos;
+    size_t start = pos;
+    while (pos < line.size() && !IsBlank(line[pos]))
+        ++pos;
+    return line.substr(start, pos - start);
+}
+
+// A fresh array of count zeros; false when memory cannot be had.
+bool Allocate(std::vector<double>& values, int count) {
+    values.clear();
+    values.shrink_to_fit();
+    try {
+        values.assign(static_cast<size_t>(count > 0 ? count : 0), 0.0);
+    } catch (const std::bad_alloc&) {
+        values.clear();
+        return false;
+    }
+    return true;
+}
+
+void StopAtList(CFormModel& form, int listId, std::string_view message) {
+    form.MessageText(message);
+    form.MoveFocus(listId);
+}
+
+} // namespace
+
+int ListLineCount(std::string_view text) {
+    int lines = 1;
+    for (char c : text)
+        if (c == '\n') ++lines;
+    return lines;
+}
+
+std::string_view ListLine(std::string_view text, int index) {
+    if (index < 0) return {};
+    size_t start = 0;
+    for (int line = 0; line < index; ++line) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) return {};
+        start = end + 1;
+    }
+    size_t end = text.find('\n', start);
+    std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line.substr(0, ListLineLimit);
+}
+
+KeystrokeVerdict CheckListLine(std::string_view line, ListColumns columns) {
+    if (columns == ListColumns::One) return CheckDecimalText(line, AmountDigits, 0, LargestAmount);
+    // Split at the first space after the first amount; whatever follows that one space is the
+    // second amount, so a second space is a character the check refuses.
+    size_t start = 0;
+    while (start < line.size() && line[start] == ' ')
+        ++start;
+    size_t space = line.find(' ', start);
+    std::string_view first =
+        line.substr(start, space == std::string_view::npos ? space : space - start);
+    std::string_view second =
+        space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
+    KeystrokeVerdict verdict =
+        CheckDecimalText(first, AmountDigits, SmallestOutflowOrInflow, LargestAmount);
+    if (verdict.rejected) return verdict;
+    return CheckDecimalText(second, AmountDigits, SmallestOutflowOrInflow, LargestAmount);
+}
+
+ListLineMemory& TheListLineMemory(ListColumns columns) {
+    static ListLineMemory memories[2];
+    return memories[columns == ListColumns::One ? 0 : 1];
+}
+
+void OnCashFlowLineChange(CFormModel& form, int listId, int countId, ListColumns columns) {
+    const std::string& text = form.Text(listId);
+    const int lineCount = ListLineCount(text);
+    // Without a view the insertion point is where typing leaves it, at the end.
+    int caret = form.Host() ? form.Host()->CaretLine(listId) : lineCount - 1;
+    if (caret < 0 || caret >= lineCount) caret = lineCount - 1;
+    std::string_view line = ListLine(text, caret);
+
+    ListLineMemory& memory = TheListLineMemory(columns);
+    const bool shorter = caret == memory.line && line.size() < memory.length;
+    memory.line = caret;
+    memory.length = line.size();
+    if (shorter) return;
+
+    KeystrokeVerdict verdict = CheckListLine(line, columns);
+    if (verdict.rejected) {
+        form.Reject(listId, verdict);
+        return;
+    }
+    form.SetText(countId, FormatInt(lineCount));
+}
+
+bool ReadCashFlowLines(CFormModel& form, int listId, int count, std::vector<double>& payments) {
+    if (!Allocate(payments, count)) {
+        form.MessageText(NoMemory);
+        return false;
+    }
+    const std::string& text = form.Text(listId);
+    for (int i = 0; i < count; ++i) {
+        std::string_view line = ListLine(text, i);
+        if (line.empty()) {
+            StopAtList(form, listId, PaymentMissing);
+            return false;
+        }
+        payments[i] = LeadingDouble(line);
+    }
+    return true;
+}
+
+bool ReadCashFlowLines(CFormModel& form, int listId, int count, std::vector<double>& inflows,
+                       std::vector<double>& outflows) {
+    if (!Allocate(inflows, count) || !Allocate(outflows, count)) {
+        inflows.clear();
+        outflows.clear();
+        form.MessageText(NoMemory);
+        return false;
+    }
+    const std::string& text = form.Text(listId);
+    for (int i = 0; i < count; ++i) {
+        std::string_view line = ListLine(text, i);
+        size_t pos = 0;
+        std::string_view out = NextWord(line, pos);
+        std::string_view in = NextWord(line, pos);
+        if (out.empty() || in.empty()) {
+            StopAtList(form, listId, CashFlowsIncomplete);
+            return false;
+        }
+        outflows[i] = LeadingDouble(out);
+        inflows[i] = LeadingDouble(in);
+    }
+    return true;
+}
+
+} // namespace kavrel
