@@ -6,6 +6,7 @@
 #include "entry/form_host.h"
 #include "entry/form_model.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,11 @@ public:
         return MessageAnswer::Ok;
     }
     void MoveFocus(int id) override { focus = id; }
+    // Typing happens at the end of the text: the insertion point is on the last line.
+    int CaretLine(int id) const override {
+        const std::string& text = m_form.Text(id);
+        return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    }
     void ControlChanged(int) override {}
     void EndForm(FormResult r) override { result = r; }
     FormResult RunSubForm(CFormModel& sub) override {
