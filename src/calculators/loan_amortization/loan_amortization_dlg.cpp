@@ -1,0 +1,230 @@
+#include "calculators/loan_amortization/loan_amortization_dlg.h"
+
+#include "calculators/loan_amortization/amortization_schedule.h"
+#include "calculators/loan_amortization/loan_fields.h"
+#include "calculators/loan_amortization/payment_frequency.h"
+#include "document/record_target.h"
+#include "engine/rate_solver.h"
+#include "engine/tvm.h"
+#include "entry/date_field.h"
+#include "entry/number_text.h"
+#include "resources/strings.h"
+
+#include <new>
+
+namespace kavrel {
+
+namespace {
+
+enum Control : int {
+    IDC_PREPARED_FOR_LABEL = 330,
+    IDC_UNKNOWN_GROUP = 1100,
+};
+
+constexpr int IDS_SCHEDULE_REPLACES_TEXT = 89;
+constexpr std::string_view NoMemory = "Memory not available from system...";
+constexpr std::string_view ScheduleTooLarge = "Amortization Schedule is too large...";
+
+// Shows the wait cursor until it is ended or goes out of scope.
+class WaitCursor {
+public:
+    explicit WaitCursor(IFormHost* host) : m_host(host) {
+        if (m_host) m_host->BeginWait();
+    }
+    ~WaitCursor() { End(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    void End() {
+        if (m_host) m_host->EndWait();
+        m_host = nullptr;
+    }
+
+private:
+    IFormHost* m_host;
+};
+
+std::vector<std::string> FrequencyItems() {
+    return {PaymentFrequencyNames.begin(), PaymentFrequencyNames.end()};
+}
+
+} // namespace
+
+CLoanAmortizationDlg::CLoanAmortizationDlg() : CFormModel(IDD, "Loan Amortization") {
+    m_unknown = -1;
+    AddLabel(IDC_PREPARED_FOR_LABEL, "Prepared for:");
+    AddEdit(IDC_PREPARED_FOR, EditRule::None);
+    AddLabel(IDC_LOAN_FIRST_DUE_DATE_LABEL, "First Payment Due Date:");
+    AddEdit(IDC_LOAN_FIRST_DUE_DATE, EditRule::Date);
+    AddLabel(IDC_LOAN_FREQUENCY_LABEL, "Payments are Made:");
+    AddChoice(IDC_LOAN_FREQUENCY, FrequencyItems());
+    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
+    AddLabel(IDC_LOAN_PAYMENT_COUNT_LABEL, "Number of Payments:");
+    AddEdit(IDC_LOAN_PAYMENT_COUNT, EditRule::Integer);
+    AddUnknownButton(IDC_LOAN_UNKNOWN_PAYMENT_COUNT);
+    AddLabel(IDC_LOAN_RATE_LABEL, "Annual Rate (%):");
+    AddEdit(IDC_LOAN_RATE, EditRule::Decimal);
+    AddUnknownButton(IDC_LOAN_UNKNOWN_RATE);
+    AddLabel(IDC_LOAN_PRINCIPAL_LABEL, "Loan Principal ($):");
+    AddEdit(IDC_LOAN_PRINCIPAL, EditRule::Decimal);
+    AddUnknownButton(IDC_LOAN_UNKNOWN_PRINCIPAL);
+    AddLabel(IDC_LOAN_PAYMENT_LABEL, "Periodic Payment ($):");
+    AddEdit(IDC_LOAN_PAYMENT, EditRule::Decimal);
+    AddUnknownButton(IDC_LOAN_UNKNOWN_PAYMENT);
+    AddLabel(IDC_LOAN_BALLOON_LABEL, "Balloon Payment ($):");
+    AddEdit(IDC_LOAN_BALLOON, EditRule::Decimal);
+    AddUnknownButton(IDC_LOAN_UNKNOWN_BALLOON);
+    AddButton(IDC_CALCULATE, "&Calculate");
+    AddButton(IDC_SCHEDULE, "&Schedule");
+    AddButton(IDCANCEL, "Cancel");
+    SetButtons({IDC_CALCULATE, IDC_SCHEDULE, IDCANCEL});
+
+    AddSection({0,
+                {{IDC_PREPARED_FOR_LABEL, IDC_PREPARED_FOR},
+                 {IDC_LOAN_FIRST_DUE_DATE_LABEL, IDC_LOAN_FIRST_DUE_DATE},
+                 {IDC_LOAN_FREQUENCY_LABEL, IDC_LOAN_FREQUENCY}}});
+    LayoutSection amounts{IDC_UNKNOWN_GROUP, {}};
+    for (const FieldInfo& field : Table())
+        if (field.unknownButton > 1)
+            amounts.rows.push_back({field.labelId, field.controlId, field.unknownButton});
+    AddSection(std::move(amounts));
+
+    BindExchange([this](bool save) {
+        if (save)
+            m_preparedFor = Text(IDC_PREPARED_FOR).substr(0, PreparedForLimit);
+        else
+            SetText(IDC_PREPARED_FOR, m_preparedFor);
+    });
+    BindExchange(DateExchange(*this, IDC_LOAN_FIRST_DUE_DATE, m_firstDue));
+    BindChoice(IDC_LOAN_FREQUENCY, m_frequency);
+    BindAmount(IDC_LOAN_PAYMENT_COUNT, m_payments);
+    BindAmount(IDC_LOAN_RATE, m_annualRate);
+    BindAmount(IDC_LOAN_PRINCIPAL, m_principal);
+    BindAmount(IDC_LOAN_PAYMENT, m_payment);
+    BindAmount(IDC_LOAN_BALLOON, m_balloon);
+}
+
+FieldTable CLoanAmortizationDlg::Table() const {
+    return LoanFieldTable();
+}
+
+void CLoanAmortizationDlg::OnInitDialog() {
+    CFormModel::OnInitDialog();
+    m_unknown = SelectUnknown(Table(), IDC_LOAN_UNKNOWN_PAYMENT, IDC_LOAN_PAYMENT, m_savedText);
+    m_periodsPerYear = PeriodsPerYear[MonthlyFrequency];
+    Select(IDC_LOAN_FREQUENCY, MonthlyFrequency);
+    Enable(IDC_SCHEDULE, false);
+    m_firstDue.SetToday();
+    SetText(IDC_LOAN_FIRST_DUE_DATE, m_firstDue.Format());
+}
+
+void CLoanAmortizationDlg::OnEditChange(int id) {
+    // The name field takes no more than the schedule's line has room for.
+    if (id == IDC_PREPARED_FOR) {
+        if (Text(id).size() > PreparedForLimit) SetText(id, Text(id).substr(0, PreparedForLimit));
+        return;
+    }
+    CFormModel::OnEditChange(id);
+}
+
+void CLoanAmortizationDlg::OnClicked(int id) {
+    if (id == IDC_SCHEDULE) {
+        if (IsEnabled(IDC_SCHEDULE)) BuildSchedule();
+        return;
+    }
+    CFormModel::OnClicked(id);
+}
+
+void CLoanAmortizationDlg::OnCalculate() {
+    if (CheckInputs(Table(), m_unknown)) return;
+    if (RequireDate(*this, IDC_LOAN_FIRST_DUE_DATE, IDS_ENTER_DATE, m_firstDue)) return;
+    const bool listed = m_frequency >= 0 && m_frequency < PaymentFrequencyCount;
+    m_periodsPerYear = PeriodsPerYear[listed ? m_frequency : MonthlyFrequency];
+    double result = 0.0;
+    if (!Solve(result) || CheckUnknownResult(Table(), m_unknown, result)) return;
+    // The schedule works from the values as shown: cents, three rate decimals, whole n.
+    DoDataExchange(false);
+    DoDataExchange(true);
+    m_savedText = Text(m_unknown).substr(0, FieldTextLimit);
+    Enable(IDC_SCHEDULE, true);
+}
+
+bool CLoanAmortizationDlg::Solve(double& result) {
+    const double m = m_periodsPerYear;
+    switch (m_unknown) {
+    case IDC_LOAN_PAYMENT_COUNT:
+        result = m_payments =
+            SolvePaymentCount(1, m, 1.0, m_annualRate, m_principal, m_payment, m_balloon);
+        break;
+    case IDC_LOAN_RATE:
+        result = m_annualRate =
+            SolveRate(0, 0, m, m_payments, m_principal, m_payment, m_balloon) * m * 100;
+        break;
+    case IDC_LOAN_PRINCIPAL:
+        result = m_principal =
+            AnnuityPresentValue(1.0, m, m_payments, m_annualRate, m_payment, m_balloon);
+        break;
+    case IDC_LOAN_PAYMENT:
+        result = m_payment =
+            AnnuityPayment(1.0, m, m_payments, m_annualRate, m_principal, m_balloon);
+        break;
+    case IDC_LOAN_BALLOON:
+        result = m_balloon =
+            RemainingBalance(1.0, m, m_payments, m_annualRate, m_principal, m_payment);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void CLoanAmortizationDlg::BuildSchedule() {
+    IRecordTarget* document = Target();
+    if (document && (document->LineCount() > 1 || !document->IsEmpty()) &&
+        !AskYesNo(LoadString(IDS_SCHEDULE_REPLACES_TEXT)))
+        return;
+    if (document) {
+        document->ReplaceText({});
+        document->SetModified(true);
+    }
+
+    std::string text;
+    try {
+        text.reserve(ScheduleBufferSize);
+    } catch (const std::bad_alloc&) {
+        MessageText(NoMemory, MessageIcon::Stop);
+        return;
+    }
+
+    WaitCursor wait(Host());
+    CDate today;
+    today.SetToday();
+    const std::string frequencyName = Text(IDC_LOAN_FREQUENCY);
+    ScheduleTerms terms;
+    terms.preparedFor = m_preparedFor;
+    terms.today = today;
+    terms.firstDue = m_firstDue;
+    terms.periodsPerYear = static_cast<int>(m_periodsPerYear);
+    terms.frequencyName = frequencyName;
+    terms.payments = static_cast<int>(m_payments);
+    terms.annualRatePercent = m_annualRate;
+    terms.principal = m_principal;
+    terms.payment = m_payment;
+    terms.balloon = m_balloon;
+
+    if (!AppendSchedule(terms, text)) {
+        MessageText(ScheduleTooLarge, MessageIcon::Stop);
+        text = {};
+        wait.End();
+    } else {
+        if (document) {
+            document->ReplaceText(text);
+            document->SetModified(true);
+        }
+        MessageText("len=" + FormatInt(static_cast<long>(text.size())), MessageIcon::Information);
+        text = {};
+        wait.End();
+    }
+    if (Host()) Host()->EndForm(FormResult::Ok);
+}
+
+} // namespace kavrel

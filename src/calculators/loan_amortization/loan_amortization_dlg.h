@@ -1,0 +1,46 @@
+#pragma once
+// Loan Amortization: an ordinary-annuity loan with an optional balloon, one of the number of
+// payments, rate, principal, payment and balloon solved; "Schedule" then replaces the whole
+// document with the payment-by-payment schedule.
+
+#include "entry/date.h"
+#include "entry/form_model.h"
+
+#include <string>
+
+namespace kavrel {
+
+class CLoanAmortizationDlg : public CFormModel {
+public:
+    enum { IDD = 113, CommandId = 32791 };
+    enum : int { IDC_PREPARED_FOR = 130, IDC_SCHEDULE = 138 };
+    static constexpr size_t PreparedForLimit = 42;
+
+    CLoanAmortizationDlg();
+    FieldTable Table() const override;
+
+    // Writes the schedule of the last Calculate into the document (after asking when the
+    // document holds text) and closes the form, unless the user declines or there is no
+    // memory for the text.
+    void BuildSchedule();
+
+protected:
+    void OnInitDialog() override;
+    void OnEditChange(int id) override;
+    void OnClicked(int id) override;
+    void OnCalculate() override;
+    bool Solve(double& result) override;
+
+private:
+    std::string m_preparedFor;
+    int m_frequency = -1;
+    double m_periodsPerYear = 0.0;
+    double m_payment = 0.0;
+    double m_balloon = 0.0;
+    double m_payments = 0.0;
+    double m_annualRate = 0.0;
+    double m_principal = 0.0;
+    CDate m_firstDue;
+};
+
+} // namespace kavrel

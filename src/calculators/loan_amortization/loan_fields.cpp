@@ -1,0 +1,23 @@
+#include "calculators/loan_amortization/loan_fields.h"
+
+namespace kavrel {
+
+namespace {
+
+constexpr FieldInfo Fields[] = {
+    {IDC_LOAN_FIRST_DUE_DATE, 0, IDC_LOAN_FIRST_DUE_DATE_LABEL, 0},
+    {IDC_LOAN_FREQUENCY, 0, IDC_LOAN_FREQUENCY_LABEL, 0},
+    {IDC_LOAN_PAYMENT_COUNT, IDC_LOAN_UNKNOWN_PAYMENT_COUNT, IDC_LOAN_PAYMENT_COUNT_LABEL, 0},
+    {IDC_LOAN_RATE, IDC_LOAN_UNKNOWN_RATE, IDC_LOAN_RATE_LABEL, 6},
+    {IDC_LOAN_PRINCIPAL, IDC_LOAN_UNKNOWN_PRINCIPAL, IDC_LOAN_PRINCIPAL_LABEL, 3},
+    {IDC_LOAN_PAYMENT, IDC_LOAN_UNKNOWN_PAYMENT, IDC_LOAN_PAYMENT_LABEL, 3},
+    {IDC_LOAN_BALLOON, IDC_LOAN_UNKNOWN_BALLOON, IDC_LOAN_BALLOON_LABEL, 5},
+};
+
+} // namespace
+
+FieldTable LoanFieldTable() {
+    return Fields;
+}
+
+} // namespace kavrel
