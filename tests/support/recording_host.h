@@ -52,6 +52,8 @@ public:
         return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
     }
     void ControlChanged(int) override {}
+    void BeginWait() override { ++waiting; }
+    void EndWait() override { --waiting; }
     void EndForm(FormResult r) override { result = r; }
     FormResult RunSubForm(CFormModel& sub) override {
         subForms.push_back(&sub);
@@ -62,6 +64,7 @@ public:
 
     int beeps = 0;
     int focus = 0;
+    int waiting = 0; // wait cursors shown and not yet ended
     bool answerYes = true;
     FormResult result = FormResult::None;
     FormResult subFormResult = FormResult::Ok;
@@ -83,7 +86,25 @@ public:
         text.append(block);
         return true;
     }
+    // The whole-text replacement of the schedule: what does not fit is lost and counted.
+    void ReplaceText(std::string_view replacement) override {
+        if (replacement.size() > m_limit)
+            ++outOfSpace;
+        text.assign(replacement.substr(0, m_limit));
+        ++replacements;
+    }
+    int LineCount() const override {
+        return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    }
+    bool IsEmpty() const override { return text.empty(); }
+    int OutOfSpaceCount() const override { return outOfSpace; }
+    void SetOutOfSpaceCount(int count) override { outOfSpace = count; }
+    void SetModified(bool value) override { modified = value; }
+
     std::string text;
+    int replacements = 0;
+    int outOfSpace = 0;
+    bool modified = false;
 
 private:
     size_t m_limit;
