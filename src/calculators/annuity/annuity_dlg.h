@@ -1,0 +1,76 @@
+#pragma once
+// What the present-value and the future-value annuity forms share: the compounding list that
+// rewrites Payments per Year, the payment count, the rate and the level payment, and the
+// choice between payments at the start (annuity due) or the end of each period.
+
+#include "entry/form_model.h"
+
+#include <array>
+#include <string_view>
+
+namespace kavrel {
+
+struct CompoundingEntry {
+    std::string_view name;
+    double perYear;
+};
+inline constexpr std::array<CompoundingEntry, 7> CompoundingPerYear = {{
+    {"Daily", 365},
+    {"Weekly", 52},
+    {"Biweekly", 26},
+    {"Monthly", 12},
+    {"Quarterly", 4},
+    {"Semiannually", 2},
+    {"Annually", 1},
+}};
+
+class CAnnuityDlg : public CFormModel {
+public:
+    enum Control : int {
+        IDC_PAYMENTS_PER_YEAR = 30,
+        IDC_PAYMENT_COUNT = 31,
+        IDC_RATE = 32,
+        IDC_PRESENT_VALUE = 33,
+        IDC_PAYMENT = 34,
+        IDC_BALLOON = 35,
+        IDC_UNKNOWN_PAYMENT_COUNT = 41,
+        IDC_UNKNOWN_RATE = 42,
+        IDC_UNKNOWN_PRESENT_VALUE = 43,
+        IDC_UNKNOWN_PAYMENT = 44,
+        IDC_UNKNOWN_BALLOON = 45,
+        IDC_UNKNOWN_FUTURE_VALUE = 1023,
+        IDC_FUTURE_VALUE = 1024,
+        IDC_COMPOUNDING = 1033,
+        IDC_UNKNOWN_GROUP = 1100,
+    };
+
+    bool AnnuityDue() const { return m_annuityDue; }
+
+protected:
+    // The caption's string ID decides the timing: dueCaptionId makes an annuity due.
+    CAnnuityDlg(int dialogId, int captionId, int dueCaptionId);
+    // Declares the controls, the layout and the bindings of the table's rows in order.
+    void BuildFromTable(FieldTable table);
+    void OnInitDialog() override;
+    void OnSelChange(int id) override;
+
+    // The compounding periods per year of the selected entry.
+    double CompoundingPeriods() const;
+    // The rate per payment period, and the timing factor: 1 + i for an annuity due, else 1.
+    double PeriodRateNow() const;
+    double TimingFactor(double periodRate) const { return m_annuityDue ? 1 + periodRate : 1.0; }
+
+    int m_captionId;
+    bool m_annuityDue;
+    int m_compounding = -1;
+    double m_paymentsPerYear = 0.0;
+    double m_paymentCount = 0.0;
+    double m_annualRate = 0.0;
+    double m_payment = 0.0;
+
+private:
+    double& ValueOf(int controlId);
+    virtual double* OwnValue(int controlId) = 0;
+};
+
+} // namespace kavrel

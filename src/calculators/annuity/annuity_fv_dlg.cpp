@@ -1,0 +1,64 @@
+#include "calculators/annuity/annuity_fv_dlg.h"
+
+#include "engine/math_errors.h"
+#include "engine/rate_solver.h"
+#include "engine/tvm.h"
+#include "resources/strings.h"
+
+namespace kavrel {
+
+namespace {
+
+constexpr FieldInfo Fields[] = {
+    {CAnnuityDlg::IDC_COMPOUNDING, 0, 1034, 0},
+    {CAnnuityDlg::IDC_PAYMENTS_PER_YEAR, 1, 230, 0},
+    {CAnnuityDlg::IDC_PAYMENT_COUNT, CAnnuityDlg::IDC_UNKNOWN_PAYMENT_COUNT, 231, 2},
+    {CAnnuityDlg::IDC_RATE, CAnnuityDlg::IDC_UNKNOWN_RATE, 232, 6},
+    {CAnnuityDlg::IDC_FUTURE_VALUE, CAnnuityDlg::IDC_UNKNOWN_FUTURE_VALUE, 1022, 3},
+    {CAnnuityDlg::IDC_PAYMENT, CAnnuityDlg::IDC_UNKNOWN_PAYMENT, 234, 3},
+};
+
+} // namespace
+
+CAnnuityFvDlg::CAnnuityFvDlg(int captionId) : CAnnuityDlg(IDD, captionId, IDS_SAVE_CAPTION) {
+    BuildFromTable(Fields);
+}
+
+FieldTable CAnnuityFvDlg::Table() const {
+    return Fields;
+}
+
+bool CAnnuityFvDlg::Solve(double& result) {
+    if (m_unknown == IDC_RATE) {
+        if (m_payment * m_paymentCount >= m_futureValue) {
+            // The payments alone reach the future value: no positive rate.
+            result = m_annualRate = 0.0;
+            return true;
+        }
+        const double x = SolveRate(m_annuityDue, 1, m_paymentsPerYear, m_paymentCount,
+                                   m_futureValue, m_payment, 0);
+        result = m_annualRate =
+            x >= NoRateFound ? x : AnnualRatePercent(x, CompoundingPeriods(), m_paymentsPerYear);
+        return true;
+    }
+    const double i = PeriodRateNow();
+    const double t = TimingFactor(i);
+    const double s = (CheckedPow(1 + i, m_paymentCount) - 1) / i;
+    switch (m_unknown) {
+    case IDC_PAYMENT_COUNT:
+        result = m_paymentCount = CheckedLog(i * m_futureValue / m_payment + t) / CheckedLog(1 + i);
+        if (m_annuityDue) result = m_paymentCount = m_paymentCount - 1;
+        break;
+    case IDC_FUTURE_VALUE:
+        result = m_futureValue = s * m_payment * t;
+        break;
+    case IDC_PAYMENT:
+        result = m_payment = m_futureValue / (s * t);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+} // namespace kavrel

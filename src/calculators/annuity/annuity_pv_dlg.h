@@ -1,0 +1,28 @@
+#pragma once
+// Loan and Lease: a present value repaid by level payments, with an optional balloon at the
+// end. The Lease pays at the start of each period, the Loan at its end.
+
+#include "calculators/annuity/annuity_dlg.h"
+
+namespace kavrel {
+
+class CAnnuityPvDlg : public CAnnuityDlg {
+public:
+    enum { IDD = 106, LoanCommand = 32781, LeaseCommand = 32784 };
+
+    // captionId: IDS_LOAN_CAPTION or IDS_LEASE_CAPTION.
+    explicit CAnnuityPvDlg(int captionId);
+    FieldTable Table() const override;
+
+protected:
+    void OnInitDialog() override;
+    bool Solve(double& result) override;
+
+private:
+    double* OwnValue(int controlId) override;
+
+    double m_presentValue = 0.0;
+    double m_balloon = 0.0;
+};
+
+} // namespace kavrel
