@@ -91,7 +91,6 @@ public:
         if (replacement.size() > m_limit)
             ++outOfSpace;
         text.assign(replacement.substr(0, m_limit));
-        ++replacements;
     }
     int LineCount() const override {
         return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -102,7 +101,6 @@ public:
     void SetModified(bool value) override { modified = value; }
 
     std::string text;
-    int replacements = 0;
     int outOfSpace = 0;
     bool modified = false;
 
