@@ -1,0 +1,23 @@
+#include "app/kv_app.h"
+
+#include "app/main_frame.h"
+
+namespace kavrel {
+
+CKvApp::CKvApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // The settings (the recent-file list) live under these names.
+    setOrganizationName(QStringLiteral("Kavrel"));
+    setApplicationName(QStringLiteral("Kavrel"));
+    setApplicationVersion(QStringLiteral("4.0"));
+    setDesktopFileName(QStringLiteral("kavrel"));
+}
+
+CKvApp::~CKvApp() = default;
+
+bool CKvApp::InitInstance() {
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    return true;
+}
+
+} // namespace kavrel

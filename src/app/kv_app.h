@@ -1,0 +1,28 @@
+#pragma once
+// The application: its names for the settings, and the one main window.
+
+#include <QApplication>
+
+#include <memory>
+
+namespace kavrel {
+
+class CMainFrame;
+
+class CKvApp : public QApplication {
+    Q_OBJECT
+
+public:
+    CKvApp(int& argc, char** argv);
+    ~CKvApp() override;
+
+    // Creates the main window with an empty untitled document and shows it. The command
+    // line is not examined.
+    bool InitInstance();
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+
+private:
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+} // namespace kavrel

@@ -1,0 +1,175 @@
+#include "app/main_frame.h"
+
+#include "app/command_ids.h"
+#include "app/menu_table.h"
+#include "app/status_indicators.h"
+#include "calculators/form_catalog.h"
+#include "document/kv_doc.h"
+#include "document/kv_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void InitIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace kavrel {
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    InitIconResources();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kavrel.svg")));
+    m_view = new CKvView(this);
+    m_doc = new CKvDoc(*m_view, this);
+    setCentralWidget(m_view);
+    // The bars are fixed: no menu of bars on a right click.
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateHiddenCommands();
+
+    connect(m_doc, &CKvDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
+    connect(m_view->document(), &QTextDocument::modificationChanged, this,
+            &CMainFrame::UpdateCaption);
+    connect(m_view, &QPlainTextEdit::textChanged, this, &CMainFrame::UpdateEditCommands);
+    connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateEditCommands);
+    if (QClipboard* clipboard = QApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdateEditCommands);
+    UpdateCaption();
+    UpdateEditCommands();
+    resize(720, 520);
+    m_view->setFocus();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::Action(int id) const {
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QAction* CMainFrame::MakeAction(int id, const QString& label) {
+    if (QAction* existing = Action(id)) return existing;
+    auto* action = new QAction(label, this);
+    action->setData(id);
+    const QString prompt = CommandPrompt(id);
+    action->setStatusTip(prompt);
+    action->setWhatsThis(prompt);
+    const QList<QKeySequence> keys = CommandShortcuts(id);
+    if (!keys.isEmpty()) action->setShortcuts(keys);
+    // The label carries the shortcut text already.
+    action->setShortcutVisibleInContextMenu(false);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    m_actions[id] = action;
+    return action;
+}
+
+QMenu* CMainFrame::CreateMenu(QMenu* menu, const MenuItemSpec& spec, bool forms) {
+    for (const MenuItemSpec& item : spec.items) {
+        const QString label =
+            QString::fromUtf8(item.label.data(), static_cast<qsizetype>(item.label.size()));
+        if (!item.items.empty()) {
+            QMenu* sub = menu->addMenu(label);
+            sub->installEventFilter(this);
+            CreateMenu(sub, item, forms);
+        } else if (item.id == 0) {
+            menu->addSeparator();
+        } else {
+            QAction* action = MakeAction(item.id, label);
+            menu->addAction(action);
+            // A form not built yet cannot be run.
+            if (forms && !FindFormByCommand(item.id)) action->setEnabled(false);
+        }
+    }
+    return menu;
+}
+
+void CMainFrame::CreateMenus() {
+    for (const MenuSpec& spec : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(
+            QString::fromUtf8(spec.title.data(), static_cast<qsizetype>(spec.title.size())));
+        menu->installEventFilter(this);
+        const bool forms = spec.title == "&Calculations" || spec.title == "&Worksheets";
+        CreateMenu(menu, MenuItemSpec{0, spec.title, spec.items}, forms);
+    }
+    Action(ID_VIEW_TOOLBAR)->setCheckable(true);
+    Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
+}
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("toolbar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setAllowedAreas(Qt::TopToolBarArea);
+    m_toolBar->setIconSize(QSize(16, 16));
+    for (int id : ToolbarCommands()) {
+        if (id == 0) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = Action(id);
+        if (!action) action = MakeAction(id, CommandPrompt(id));
+        action->setIcon(QIcon(ToolbarIcon(id)));
+        m_toolBar->addAction(action);
+        // The toolbar shows no tooltips; the status bar carries the prompt.
+        if (QWidget* button = m_toolBar->widgetForAction(action)) button->installEventFilter(this);
+    }
+    QAction* toggle = Action(ID_VIEW_TOOLBAR);
+    toggle->setChecked(true);
+    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    // A normal widget gives way to menu prompts and comes back when they go.
+    auto* idle = new QLabel(CommandPrompt(IDS_IDLE_MESSAGE), bar);
+    bar->addWidget(idle, 1);
+    m_indicators = new StatusIndicators(*bar);
+    Action(ID_VIEW_STATUS_BAR)->setChecked(true);
+}
+
+void CMainFrame::CreateHiddenCommands() {
+    // Commands with keys or a toolbar button but no menu item.
+    for (int id : {ID_HELP, ID_CONTEXT_HELP, ID_NEXT_PANE, ID_PREV_PANE}) {
+        QAction* action = Action(id);
+        if (!action) action = MakeAction(id, CommandPrompt(id));
+        addAction(action);
+    }
+}
+
+void CMainFrame::UpdateCaption() {
+    setWindowTitle(m_doc->Title() + QStringLiteral(" - Kavrel"));
+    setWindowModified(m_doc->IsModified());
+}
+
+void CMainFrame::UpdateEditCommands() {
+    const bool selection = m_view->textCursor().hasSelection();
+    Action(ID_EDIT_CUT)->setEnabled(selection);
+    Action(ID_EDIT_COPY)->setEnabled(selection);
+    const QClipboard* clipboard = QApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    Action(ID_EDIT_PASTE)->setEnabled(data && data->hasText());
+    Action(ID_EDIT_CLEAR_ALL)->setEnabled(m_doc->CanClearAll());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_doc->SaveModified(this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace kavrel

@@ -1,0 +1,136 @@
+#include "document/kv_doc.h"
+
+#include "document/kv_view.h"
+#include "document/text_file.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace kavrel {
+
+namespace {
+
+const QString RecentGroup = QStringLiteral("Recent File List");
+
+QString AppName() {
+    return QStringLiteral("Kavrel");
+}
+
+QString FileLine(const QString& path, const QString& reason) {
+    return QDir::toNativeSeparators(path) + QStringLiteral("\n") + reason;
+}
+
+} // namespace
+
+CKvDoc::CKvDoc(CKvView& view, QObject* parent) : QObject(parent), m_view(view) {}
+
+QString CKvDoc::Title() const {
+    return m_pathName.isEmpty() ? tr("Untitled") : QFileInfo(m_pathName).fileName();
+}
+
+bool CKvDoc::IsModified() const {
+    return m_view.IsModified();
+}
+
+void CKvDoc::SetPathName(const QString& path) {
+    m_pathName = path;
+    emit TitleChanged();
+}
+
+bool CKvDoc::SaveModified(QWidget* parent) {
+    if (!IsModified()) return true;
+    const QString name = m_pathName.isEmpty() ? Title() : QDir::toNativeSeparators(m_pathName);
+    const auto answer = QMessageBox::question(
+        parent, AppName(), tr("Save changes to %1?").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::No) return true;
+    return DoSave(parent, false);
+}
+
+bool CKvDoc::OpenDocument(const QString& path, QWidget* parent) {
+    QString text;
+    QString error;
+    switch (ReadTextFile(path, text, error)) {
+    case ReadStatus::TooLarge:
+        QMessageBox::warning(parent, AppName(), tr("The file is too large to open."));
+        return false;
+    case ReadStatus::Failed:
+        QMessageBox::warning(parent, AppName(),
+                             tr("Failed to open document.") + QStringLiteral("\n\n") +
+                                 FileLine(path, error));
+        return false;
+    case ReadStatus::Ok:
+        break;
+    }
+    m_view.LoadText(text);
+    SetPathName(QFileInfo(path).absoluteFilePath());
+    AddToRecentFiles(m_pathName);
+    return true;
+}
+
+bool CKvDoc::SaveDocument(const QString& path, QWidget* parent) {
+    QString error;
+    if (!WriteTextFile(path, m_view.Text(), error)) {
+        QMessageBox::warning(parent, AppName(),
+                             tr("Failed to save document.") + QStringLiteral("\n\n") +
+                                 FileLine(path, error));
+        return false;
+    }
+    m_view.SetModified(false);
+    SetPathName(QFileInfo(path).absoluteFilePath());
+    AddToRecentFiles(m_pathName);
+    return true;
+}
+
+bool CKvDoc::DoSave(QWidget* parent, bool askName) {
+    QString path = m_pathName;
+    if (askName || path.isEmpty()) {
+        QFileDialog dialog(parent, tr("Save As"),
+                           path.isEmpty() ? Title() + QStringLiteral(".txt") : path,
+                           tr("Kavrel files (*.txt)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+        path = dialog.selectedFiles().constFirst();
+    }
+    return SaveDocument(path, parent);
+}
+
+void CKvDoc::ClearAll() {
+    m_view.clear();
+    m_view.SetModified(false);
+}
+
+bool CKvDoc::CanClearAll() const {
+    return !m_view.IsEmpty();
+}
+
+QStringList CKvDoc::RecentFiles() {
+    QSettings settings;
+    settings.beginGroup(RecentGroup);
+    QStringList files;
+    for (int i = 1; i <= RecentFileCount; ++i) {
+        const QString file = settings.value(QStringLiteral("File%1").arg(i)).toString();
+        if (!file.isEmpty()) files << file;
+    }
+    return files;
+}
+
+void CKvDoc::AddToRecentFiles(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > RecentFileCount)
+        files.removeLast();
+    QSettings settings;
+    settings.beginGroup(RecentGroup);
+    settings.remove(QString());
+    for (int i = 0; i < files.size(); ++i)
+        settings.setValue(QStringLiteral("File%1").arg(i + 1), files.at(i));
+}
+
+} // namespace kavrel

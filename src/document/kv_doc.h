@@ -1,0 +1,58 @@
+#pragma once
+// The results document: its file, title and modified state. The text itself lives in the
+// one CKvView.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kavrel {
+
+class CKvView;
+
+class CKvDoc : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int RecentFileCount = 4;
+
+    explicit CKvDoc(CKvView& view, QObject* parent = nullptr);
+
+    CKvView& View() const { return m_view; }
+    QString PathName() const { return m_pathName; }
+    // The file name, or "Untitled" for a document never saved.
+    QString Title() const;
+    bool IsModified() const;
+
+    // Asks "Save changes to %1?" when the document is modified; false when the user
+    // cancels, or the save fails.
+    bool SaveModified(QWidget* parent);
+    // Loads a file into the text; on any failure reports it and leaves the document as it
+    // was.
+    bool OpenDocument(const QString& path, QWidget* parent);
+    // Saves under path, atomically; a failure is reported naming the file and the reason.
+    bool SaveDocument(const QString& path, QWidget* parent);
+    // Save (asks for a name when there is none) and Save As.
+    bool DoSave(QWidget* parent, bool askName);
+
+    // "Clear All": an empty text that does not need saving.
+    void ClearAll();
+    bool CanClearAll() const;
+
+    // The most recently opened or saved files, newest first.
+    static QStringList RecentFiles();
+
+signals:
+    void TitleChanged();
+
+private:
+    void SetPathName(const QString& path);
+    static void AddToRecentFiles(const QString& path);
+
+    CKvView& m_view;
+    QString m_pathName;
+};
+
+} // namespace kavrel
