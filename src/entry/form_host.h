@@ -34,6 +34,9 @@ public:
     // A long computation (the amortization schedule) shows the wait cursor.
     virtual void BeginWait() {}
     virtual void EndWait() {}
+    // The line of a list control that holds the insertion point, counted from 0; the list's
+    // keystroke rule checks that line. Hosts that show no lists answer 0.
+    virtual int CaretLine(int /*controlId*/) const { return 0; }
 };
 
 } // namespace kavrel

@@ -3,7 +3,14 @@
 
 #include "entry/form_host.h"
 
-class QWidget;
+#include <QDialog>
+#include <QString>
+
+#include <map>
+#include <vector>
+
+class QButtonGroup;
+class QLabel;
 
 namespace kavrel {
 
@@ -12,5 +19,64 @@ class IRecordTarget;
 
 // Runs the form modally until it records, is cancelled or closed; Record goes to target.
 FormResult RunFormDialog(CFormModel& model, IRecordTarget* target, QWidget* parent);
+
+// The generic dialog: builds widgets from the model's controls and layout, forwards what the
+// user does to the model and shows what the model changes. Attaches itself to the model as its
+// host for its lifetime.
+class CFormDialog : public QDialog, public IFormHost {
+    Q_OBJECT
+public:
+    CFormDialog(CFormModel& model, IRecordTarget* target, QWidget* parent);
+    ~CFormDialog() override;
+
+    // The widget that shows a control, or nullptr.
+    QWidget* Widget(int controlId) const;
+    // How the form ended; None while it is open.
+    FormResult Result() const { return m_result; }
+
+    // IFormHost
+    void Beep() override;
+    void TakeBackCharacter(int controlId) override;
+    MessageAnswer ShowMessage(std::string_view text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    void MoveFocus(int controlId) override;
+    void ControlChanged(int controlId) override;
+    void CaptionChanged() override;
+    void EndForm(FormResult result) override;
+    FormResult RunSubForm(CFormModel& subForm) override;
+    void BeginWait() override;
+    void EndWait() override;
+    int CaretLine(int controlId) const override;
+
+public slots:
+    // Escape and the window's close button cancel through the form, which may refuse.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    QWidget* CreateControl(int id, const QString& accessibleName);
+    QLabel* CreateLabel(int id);
+    void AssignLabelMnemonics();
+    void ConnectSignals(int id, QWidget* widget);
+    void ChainTabOrder();
+    void UpdateWidget(int id);
+    QString LabelText(int id, const QString& plain) const;
+    int IdOf(const QObject* widget) const;
+
+    CFormModel& m_model;
+    IRecordTarget* m_target;
+    std::map<int, QWidget*> m_widgets;
+    std::map<int, QButtonGroup*> m_radioGroups;
+    std::map<int, QChar> m_labelLetters; // each label's mnemonic letter
+    QString m_takenLetters;
+    std::vector<QWidget*> m_tabOrder;
+    FormResult m_result = FormResult::None;
+    bool m_ending = false;
+    int m_waits = 0;
+};
 
 } // namespace kavrel

@@ -1,0 +1,217 @@
+// Building the dialog's widgets from the form's description.
+
+#include "app/forms/form_dialog.h"
+
+#include "app/forms/mnemonics.h"
+#include "entry/form_model.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace kavrel {
+
+namespace {
+
+QString FromModel(const std::string& text) {
+    QString result = QString::fromStdString(text);
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return result;
+}
+
+// What a screen reader announces for a field: its label without the mnemonic, the line break
+// and the closing colon.
+QString SpokenName(const QString& labelText) {
+    QString name = StripMnemonic(labelText).simplified();
+    while (name.endsWith(u':'))
+        name.chop(1);
+    return name.trimmed();
+}
+
+constexpr int FieldWidthInCharacters = 16;
+constexpr int ListLinesShown = 8;
+
+} // namespace
+
+void CFormDialog::AssignLabelMnemonics() {
+    for (int id : m_model.Buttons())
+        if (const ControlSpec* spec = m_model.Spec(id))
+            if (QChar letter = MnemonicLetter(QString::fromStdString(spec->text)); !letter.isNull())
+                m_takenLetters += letter;
+    std::vector<int> labels;
+    QStringList texts;
+    for (const LayoutSection& section : m_model.Layout())
+        for (const LayoutRow& row : section.rows)
+            if (row.label && row.control) {
+                labels.push_back(row.label);
+                texts.push_back(FromModel(m_model.Text(row.label)));
+            }
+    const QStringList marked = AssignMnemonics(texts, m_takenLetters);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        QChar letter = MnemonicLetter(marked[static_cast<qsizetype>(i)]);
+        if (!letter.isNull()) {
+            m_labelLetters[labels[i]] = letter;
+            m_takenLetters += letter;
+        }
+    }
+}
+
+QString CFormDialog::LabelText(int id, const QString& plain) const {
+    auto it = m_labelLetters.find(id);
+    if (it == m_labelLetters.end()) return QString(plain).replace(u'&', QStringLiteral("&&"));
+    // Keep the label's own letter when the form changes the text; the others stay reserved.
+    QString reserved = m_takenLetters;
+    reserved.remove(it->second);
+    return AssignMnemonics({plain}, reserved).front();
+}
+
+QLabel* CFormDialog::CreateLabel(int id) {
+    auto* label = new QLabel(this);
+    m_widgets[id] = label;
+    return label;
+}
+
+QWidget* CFormDialog::CreateControl(int id, const QString& accessibleName) {
+    const ControlSpec* spec = m_model.Spec(id);
+    if (!spec) return nullptr;
+    const int fieldWidth = fontMetrics().averageCharWidth() * FieldWidthInCharacters;
+    QWidget* widget = nullptr;
+    switch (spec->kind) {
+    case ControlKind::Edit:
+    case ControlKind::Display: {
+        auto* edit = new QLineEdit(this);
+        edit->setReadOnly(spec->kind == ControlKind::Display);
+        edit->setMinimumWidth(fieldWidth);
+        widget = edit;
+        break;
+    }
+    case ControlKind::Choice: {
+        auto* combo = new QComboBox(this);
+        for (const std::string& item : spec->items)
+            combo->addItem(QString::fromStdString(item));
+        widget = combo;
+        break;
+    }
+    case ControlKind::Radio: {
+        auto* radio = new QRadioButton(this);
+        QButtonGroup*& group = m_radioGroups[spec->group];
+        if (!group) group = new QButtonGroup(this);
+        group->addButton(radio, id);
+        widget = radio;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(this);
+        // Enter is the dialog's to interpret, never a focused button's.
+        button->setAutoDefault(false);
+        button->setDefault(id == m_model.DefaultButton());
+        widget = button;
+        break;
+    }
+    case ControlKind::List: {
+        auto* list = new QPlainTextEdit(this);
+        list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        list->setLineWrapMode(QPlainTextEdit::NoWrap);
+        list->setTabChangesFocus(true);
+        list->setMinimumWidth(fieldWidth);
+        list->setFixedHeight(list->fontMetrics().lineSpacing() * ListLinesShown +
+                             2 * list->frameWidth() + 8);
+        widget = list;
+        break;
+    }
+    case ControlKind::Label:
+        return CreateLabel(id);
+    case ControlKind::Group:
+        widget = new QGroupBox(this);
+        break;
+    }
+    if (!accessibleName.isEmpty()) {
+        widget->setAccessibleName(accessibleName);
+        widget->setWhatsThis(accessibleName);
+    }
+    m_widgets[id] = widget;
+    ConnectSignals(id, widget);
+    return widget;
+}
+
+void CFormDialog::BuildControls() {
+    AssignLabelMnemonics();
+    auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (const LayoutSection& section : m_model.Layout()) {
+        auto* grid = new QGridLayout;
+        if (section.group) {
+            auto* box = new QGroupBox(this);
+            m_widgets[section.group] = box;
+            box->setLayout(grid);
+            outer->addWidget(box);
+        } else {
+            outer->addLayout(grid);
+        }
+        std::vector<QWidget*> unknownButtons;
+        int line = 0;
+        for (const LayoutRow& row : section.rows) {
+            const QString name =
+                row.label ? SpokenName(FromModel(m_model.Text(row.label))) : QString();
+            QWidget* control = row.control ? CreateControl(row.control, name) : nullptr;
+            if (row.label) {
+                QLabel* label = CreateLabel(row.label);
+                if (control) label->setBuddy(control);
+                grid->addWidget(label, line, 0);
+            }
+            if (control) {
+                grid->addWidget(control, line, 1);
+                m_tabOrder.push_back(control);
+            }
+            if (row.unknown) {
+                const QString unknownName =
+                    name.isEmpty() ? QString() : QStringLiteral("Unknown: ") + name;
+                if (QWidget* button = CreateControl(row.unknown, unknownName)) {
+                    grid->addWidget(button, line, 2);
+                    unknownButtons.push_back(button);
+                }
+            }
+            if (row.extra) {
+                QString extraName = name;
+                if (!row.extraKey.empty())
+                    extraName += QStringLiteral(" ") + QString::fromStdString(row.extraKey);
+                if (QWidget* extra = CreateControl(row.extra, extraName.trimmed())) {
+                    grid->addWidget(extra, line, 3);
+                    m_tabOrder.push_back(extra);
+                }
+            }
+            ++line;
+        }
+        // Enter and Tab go from field to field first; the section's "-->" buttons follow.
+        m_tabOrder.insert(m_tabOrder.end(), unknownButtons.begin(), unknownButtons.end());
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (int id : m_model.Buttons()) {
+        if (QWidget* button = CreateControl(id, {})) {
+            buttons->addWidget(button);
+            m_tabOrder.push_back(button);
+        }
+    }
+    outer->addLayout(buttons);
+    ChainTabOrder();
+}
+
+void CFormDialog::ChainTabOrder() {
+    for (size_t i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+} // namespace kavrel

@@ -1,0 +1,221 @@
+// The Compound Interest form driven through the real dialog: typing, clicking, recording.
+
+#include "form_dialog_fixture.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTimer>
+
+#include <clocale>
+
+namespace kavrel::test {
+
+int RunKeyboardTests(int argc, char** argv);
+
+namespace {
+
+// The record of the first example, as the program writes it into the document.
+std::string ExpectedFirstRecord() {
+    return "\r\n" + std::string(16, ' ') + "COMPOUND INTEREST\r\n\r\n" +
+           "Compounding Periods per Year:" + std::string(20, ' ') + "4\r\n" +
+           "Number of Periods:" + std::string(26, ' ') + "40.000\r\n" +
+           "Annual Rate (%):" + std::string(29, ' ') + "8.000\r\n" +
+           "Present Value ($):" + std::string(25, ' ') + "1000.00\r\n" +
+           "Future Value ($):" + std::string(26, ' ') + "2208.04\r\n";
+}
+
+} // namespace
+
+class FormDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Feedback::Reset(); }
+
+    void opensWithItsDefaults() {
+        CompoundForm form;
+        QCOMPARE(form.dialog.windowTitle(), QString("Compound Interest"));
+        QCOMPARE(form.Text(PerYear), QString("4"));
+        QVERIFY(!form.Edit(Future)->isEnabled());
+        QVERIFY(qobject_cast<QRadioButton*>(form.dialog.Widget(UnknownFuture))->isChecked());
+        QVERIFY(!form.dialog.Widget(1003)->isEnabled());
+    }
+
+    void solvesTheExamples_data() {
+        QTest::addColumn<int>("unknownButton");
+        QTest::addColumn<int>("unknownField");
+        QTest::addColumn<QStringList>("inputs"); // periods, rate, present, future
+        QTest::addColumn<QString>("expected");
+        // 1000 * 1.02^40 = 2208.0397; ln 2 / ln 1.02 = 35.0028; 2000 / 1.02^40 = 905.78.
+        QTest::newRow("future value")
+            << int(UnknownFuture) << int(Future) << QStringList{"40", "8", "1000", ""} << "2208.04";
+        QTest::newRow("periods") << int(UnknownPeriods) << int(Periods)
+                                 << QStringList{"", "8", "1000", "2000"} << "35.003";
+        QTest::newRow("rate") << int(UnknownRate) << int(Rate)
+                              << QStringList{"40", "", "1000", "2208.04"} << "8.000";
+        QTest::newRow("present value") << int(UnknownPresent) << int(Present)
+                                       << QStringList{"40", "8", "", "2000"} << "905.78";
+    }
+    void solvesTheExamples() {
+        QFETCH(int, unknownButton);
+        QFETCH(int, unknownField);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, expected);
+        CompoundForm form;
+        form.Click(unknownButton);
+        const int fields[] = {Periods, Rate, Present, Future};
+        for (int i = 0; i < 4; ++i)
+            if (!inputs[i].isEmpty()) form.Type(fields[i], inputs[i]);
+        form.Click(1001);
+        QCOMPARE(form.Text(unknownField), expected);
+        QVERIFY(form.Edit(unknownField)->isEnabled());
+        QVERIFY(form.dialog.Widget(1003)->isEnabled());
+        QVERIFY(Feedback::events.empty());
+    }
+
+    void rewritesTheInputsInTheirFormats() {
+        CompoundForm form;
+        form.Type(Periods, "40");
+        form.Type(Rate, "8");
+        form.Type(Present, "1000");
+        form.Click(1001);
+        QCOMPARE(form.Text(Periods), QString("40.000"));
+        QCOMPARE(form.Text(Rate), QString("8.000"));
+        QCOMPARE(form.Text(Present), QString("1000.00"));
+    }
+
+    void calculateReportsAMissingField() {
+        CompoundForm form;
+        form.Type(Periods, "40");
+        form.Type(Rate, "8");
+        form.Click(1001);
+        QCOMPARE(Feedback::Messages(), std::vector<std::string>{"Please enter data..."});
+        QCOMPARE(QApplication::focusWidget(), form.Edit(Present));
+    }
+
+    void switchingTheUnknownRestoresTheSavedText() {
+        CompoundForm form;
+        form.Type(Periods, "40");
+        form.Type(Rate, "8");
+        form.Type(Present, "1000");
+        form.Click(1001);
+        form.Click(UnknownPresent);
+        QCOMPARE(form.Text(Future), QString("2208.04"));
+        QVERIFY(form.Edit(Future)->isEnabled());
+        QCOMPARE(form.Text(Present), QString());
+        QVERIFY(!form.Edit(Present)->isEnabled());
+        QVERIFY(!qobject_cast<QRadioButton*>(form.dialog.Widget(UnknownFuture))->isChecked());
+        form.Click(UnknownFuture);
+        QCOMPARE(form.Text(Present), QString("1000.00"));
+        QCOMPARE(form.Text(Future), QString());
+    }
+
+    void recordWritesTheBlockAndCloses() {
+        CCompoundDlg model;
+        BufferTarget document;
+        // The dialog runs modally; the typing happens inside its event loop.
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CFormDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto type = [&](int id, const char* text) {
+                QTest::keyClicks(dialog->Widget(id), QString::fromLatin1(text));
+            };
+            type(Periods, "40");
+            type(Rate, "8");
+            type(Present, "1000");
+            QTest::mouseClick(dialog->Widget(1001), Qt::LeftButton);
+            QTest::mouseClick(dialog->Widget(1003), Qt::LeftButton);
+        });
+        QCOMPARE(RunFormDialog(model, &document, nullptr), FormResult::Ok);
+        QCOMPARE(document.text, ExpectedFirstRecord());
+    }
+
+    void recordTakesAnEditMadeAfterCalculate() {
+        CompoundForm form;
+        form.Type(Periods, "40");
+        form.Type(Rate, "8");
+        form.Type(Present, "1000");
+        form.Click(1001);
+        form.Type(Present, "1200");
+        form.Click(1003);
+        QVERIFY(form.document.text.find("Present Value ($):" + std::string(28, ' ') + "1200\r\n") !=
+                std::string::npos);
+        QCOMPARE(form.dialog.result(), int(QDialog::Accepted));
+    }
+
+    void cancelLeavesTheDocumentAlone_data() {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("Cancel button") << false;
+        QTest::newRow("Escape key") << true;
+    }
+    void cancelLeavesTheDocumentAlone() {
+        QFETCH(bool, byEscape);
+        CompoundForm form;
+        form.document.text = "kept";
+        form.Type(Periods, "40");
+        form.Type(Rate, "8");
+        form.Type(Present, "1000");
+        form.Click(1001);
+        if (byEscape)
+            QTest::keyClick(form.Edit(Present), Qt::Key_Escape);
+        else
+            form.Click(2);
+        QCOMPARE(form.document.text, std::string("kept"));
+        QCOMPARE(form.dialog.Result(), FormResult::Cancel);
+        QCOMPARE(form.dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!form.dialog.isVisible());
+    }
+
+    void aFullDocumentKeepsTheFormOpen() {
+        CCompoundDlg model;
+        BufferTarget document(100);
+        CFormDialog dialog(model, &document, nullptr);
+        dialog.show();
+        QTest::keyClicks(dialog.Widget(Periods), "40");
+        QTest::keyClicks(dialog.Widget(Rate), "8");
+        QTest::keyClicks(dialog.Widget(Present), "1000");
+        QTest::mouseClick(dialog.Widget(1001), Qt::LeftButton);
+        QTest::mouseClick(dialog.Widget(1003), Qt::LeftButton);
+        QCOMPARE(document.text, std::string());
+        QCOMPARE(Feedback::Messages(), std::vector<std::string>{"The Document Window is full..."});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.Result(), FormResult::None);
+    }
+
+    // Numbers are written with a point whatever the desktop's locale says.
+    void solvesUnderACommaLocale() {
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            QSKIP("the de_DE.UTF-8 locale is not installed");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        {
+            CompoundForm form;
+            form.Type(Periods, "40");
+            form.Type(Rate, "8");
+            form.Type(Present, "1000");
+            form.Click(1001);
+            QCOMPARE(form.Text(Future), QString("2208.04"));
+            QCOMPARE(form.Text(Rate), QString("8.000"));
+            form.Type(Rate, "8,5"); // a comma is no decimal point here
+            QCOMPARE(form.Text(Rate), QString("85"));
+            form.Click(1003);
+            QCOMPARE(form.document.text.substr(0, 200).find(','), std::string::npos);
+        }
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(QLocale::c());
+    }
+};
+
+} // namespace kavrel::test
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    kavrel::test::Feedback::Install();
+    int status = 0;
+    {
+        kavrel::test::FormDialogTest test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    status |= kavrel::test::RunKeyboardTests(argc, argv);
+    return status;
+}
+
+#include "form_dialog_test.moc"
