@@ -293,6 +293,11 @@ int RunForm(const FormEntry& entry, const Options& options, std::ostream& out, s
 } // namespace
 
 int RunKavrelCalc(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    return RunKavrelCalc(args, out, err, FormCatalog());
+}
+
+int RunKavrelCalc(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+                  std::span<const FormEntry> forms) {
     Options options;
     if (auto problem = ParseArguments(args, options)) return UsageError(err, *problem);
     if (options.help && !options.form) {
@@ -301,12 +306,14 @@ int RunKavrelCalc(std::span<const std::string> args, std::ostream& out, std::ost
     }
     if (options.list) {
         if (options.form) return UsageError(err, "--list takes no form");
-        for (const FormEntry& entry : FormCatalog())
+        for (const FormEntry& entry : forms)
             out << entry.slug << '\t' << entry.caption << '\n';
         return 0;
     }
     if (!options.form) return UsageError(err, "no form named (kavrel-calc --list shows them)");
-    const FormEntry* entry = FindFormBySlug(*options.form);
+    auto found = std::find_if(forms.begin(), forms.end(),
+                              [&](const FormEntry& entry) { return entry.slug == *options.form; });
+    const FormEntry* entry = found == forms.end() ? nullptr : &*found;
     if (!entry) return UsageError(err, "unknown form '" + *options.form + "'");
     if (options.help) return PrintFormHelp(out, *entry);
     if (options.fields) return ListFields(out, *entry);
