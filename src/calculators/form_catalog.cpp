@@ -1,6 +1,11 @@
 #include "calculators/form_catalog.h"
 
+#include "calculators/annuity/annuity_fv_dlg.h"
+#include "calculators/annuity/annuity_pv_dlg.h"
 #include "calculators/compound/compound_dlg.h"
+#include "calculators/discounted_cash_flow/discounted_cash_flow_dlg.h"
+#include "calculators/unequal_payments/unequal_payments_dlg.h"
+#include "resources/strings.h"
 
 namespace kavrel {
 
@@ -17,6 +22,12 @@ std::span<const FormEntry> FormCatalog() {
     // In the order of kavrel-calc --list.
     static const FormEntry entries[] = {
         {"compound-interest", CCompoundDlg::CommandId, "Compound Interest", Make<CCompoundDlg>()},
+        {"loan", CAnnuityPvDlg::LoanCommand, "Loan (Ordinary Annuity)", Make<CAnnuityPvDlg>(IDS_LOAN_CAPTION)},
+        {"lease", CAnnuityPvDlg::LeaseCommand, "Lease (Annuity Due)", Make<CAnnuityPvDlg>(IDS_LEASE_CAPTION)},
+        {"save", CAnnuityFvDlg::SaveCommand, "Save (Annuity Due)", Make<CAnnuityFvDlg>(IDS_SAVE_CAPTION)},
+        {"sinking-fund", CAnnuityFvDlg::SinkingFundCommand, "Sinking Fund (Ordinary Annuity)", Make<CAnnuityFvDlg>(IDS_SINKING_FUND_CAPTION)},
+        {"unequal-payments", CUnequalPaymentsDlg::CommandId, "Ordinary Annuity with Unequal Payments", Make<CUnequalPaymentsDlg>()},
+        {"discounted-cash-flow", CDiscountedCashFlowDlg::CommandId, "Discounted Cash Flow", Make<CDiscountedCashFlowDlg>()},
     };
     return entries;
 }
