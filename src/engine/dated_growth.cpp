@@ -1,0 +1,110 @@
+#include "engine/dated_growth.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <limits>
+
+namespace kavrel {
+
+namespace {
+
+// 1 + days * annualRate / yearDays for each stretch, remembered by its days and year length:
+// a long span has only a handful of distinct stretches, and the division would otherwise
+// dominate the walk over the calendar. The values are exactly the ones computed in place.
+class StretchFactors {
+public:
+    explicit StretchFactors(double annualRate) : m_rate(annualRate) {
+        for (auto& row : m_known)
+            row.fill(std::numeric_limits<double>::quiet_NaN());
+    }
+
+    double operator()(long long days, bool leapYear) {
+        const int yearDays = leapYear ? 366 : 365;
+        if (days < 0 || days >= MaxDays) return 1 + days * m_rate / yearDays;
+        double& known = m_known[leapYear][days];
+        if (std::isnan(known)) known = 1 + days * m_rate / yearDays;
+        return known;
+    }
+
+private:
+    static constexpr int MaxDays = 367;
+    double m_rate;
+    std::array<std::array<double, MaxDays>, 2> m_known;
+};
+
+// Day numbers of the month ends of one year, taken from CDate once per year: the walk over
+// 900 years of months would otherwise spend most of its time on the calendar.
+class MonthEnds {
+public:
+    void Load(int year) {
+        m_year = year;
+        m_leap = CDate(1, 1, year).IsLeapYear();
+        m_dayNumber[0] = CDate(12, 31, year - 1).DayNumber();
+        for (int month = 1; month <= 12; ++month) {
+            CDate monthEnd(month, 1, year);
+            monthEnd.SetLastDayOfMonth();
+            m_dayNumber[month] = monthEnd.DayNumber();
+        }
+    }
+    int Year() const { return m_year; }
+    bool Leap() const { return m_leap; }
+    int DayNumber(int month) const { return m_dayNumber[month]; }
+
+private:
+    int m_year = 0;
+    bool m_leap = false;
+    std::array<int, 13> m_dayNumber{};
+};
+
+} // namespace
+
+double DatedGrowthFactor(const CDate& startDate, const CDate& endDate, int monthsPerPeriod,
+                         double annualRate) {
+    // A zero or negative step would never reach the end date.
+    monthsPerPeriod = std::max(monthsPerPeriod, 1);
+    const int endDay = endDate.DayNumber();
+    int previousDay = startDate.DayNumber();
+    if (previousDay >= endDay) return 1.0;
+
+    // The boundary starts at December of the year before the start and steps by
+    // monthsPerPeriod months (carrying into the year) to the last day of each month: the
+    // months whose number is a multiple of monthsPerPeriod.
+    long long year = static_cast<long long>(startDate.year) - 1;
+    int month = 12;
+    const int yearStep = monthsPerPeriod / 12;
+    const int monthStep = monthsPerPeriod % 12;
+
+    // Every pass moves the boundary on by monthsPerPeriod months from the start of the start
+    // date's year, so the loop ends within this many passes; the cap only guards dates whose
+    // years lie at the ends of int, where the boundary could no longer advance.
+    const long long maxPasses =
+        (static_cast<long long>(MonthsBetween(startDate, endDate)) + 12) / monthsPerPeriod + 2;
+    StretchFactors stretch(annualRate);
+    MonthEnds monthEnds;
+    double factor = 1.0;
+    for (long long pass = 0; previousDay < endDay && pass < maxPasses; ++pass) {
+        year += yearStep;
+        month += monthStep;
+        if (month > 12) {
+            month -= 12;
+            ++year;
+        }
+        const int boundaryYear =
+            static_cast<int>(std::clamp<long long>(year, INT_MIN + 1LL, INT_MAX));
+        if (pass == 0 || boundaryYear != monthEnds.Year()) monthEnds.Load(boundaryYear);
+        int boundaryDay = monthEnds.DayNumber(month);
+        bool leapYear = monthEnds.Leap();
+        if (boundaryDay < previousDay) continue; // a period end before the start date
+        if (boundaryDay >= endDay) {
+            boundaryDay = endDay;
+            leapYear = endDate.IsLeapYear();
+        }
+        factor *= stretch(static_cast<long long>(boundaryDay) - previousDay, leapYear);
+        previousDay = boundaryDay;
+    }
+    return factor;
+}
+
+} // namespace kavrel
