@@ -2,8 +2,10 @@
 
 #include "calculators/annuity/annuity_fv_dlg.h"
 #include "calculators/annuity/annuity_pv_dlg.h"
+#include "calculators/bond/bond_dlg.h"
 #include "calculators/compound/compound_dlg.h"
 #include "calculators/discounted_cash_flow/discounted_cash_flow_dlg.h"
+#include "calculators/loan_amortization/loan_amortization_dlg.h"
 #include "calculators/unequal_payments/unequal_payments_dlg.h"
 #include "resources/strings.h"
 
@@ -28,6 +30,9 @@ std::span<const FormEntry> FormCatalog() {
         {"sinking-fund", CAnnuityFvDlg::SinkingFundCommand, "Sinking Fund (Ordinary Annuity)", Make<CAnnuityFvDlg>(IDS_SINKING_FUND_CAPTION)},
         {"unequal-payments", CUnequalPaymentsDlg::CommandId, "Ordinary Annuity with Unequal Payments", Make<CUnequalPaymentsDlg>()},
         {"discounted-cash-flow", CDiscountedCashFlowDlg::CommandId, "Discounted Cash Flow", Make<CDiscountedCashFlowDlg>()},
+        {"loan-amortization", CLoanAmortizationDlg::CommandId, "Loan Amortization", Make<CLoanAmortizationDlg>()},
+        {"corporate-bond", CBondDlg::CorporateCommandId, "Corporate Bond", Make<CBondDlg>(CBondDlg::Corporate)},
+        {"treasury-bond", CBondDlg::TreasuryCommandId, "Treasury Bond", Make<CBondDlg>(CBondDlg::Treasury)},
     };
     return entries;
 }
