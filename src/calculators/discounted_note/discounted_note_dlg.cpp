@@ -1,0 +1,235 @@
+#include "calculators/discounted_note/discounted_note_dlg.h"
+
+#include "document/record.h"
+#include "engine/math_errors.h"
+#include "entry/date_field.h"
+#include "entry/number_text.h"
+#include "resources/strings.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace kavrel {
+
+namespace {
+
+enum Label : int {
+    IDC_TERM_LABEL = 211,
+    IDC_PURCHASE_DATE_LABEL = 212,
+    IDC_PRESENT_VALUE_LABEL = 213,
+    IDC_DUE_VALUE_LABEL = 214,
+    IDC_DUE_DATE_LABEL = 215,
+    IDC_RATE_LABEL = 1000,
+    IDC_TERM_UNIT_LABEL = 1092,
+    IDC_INTEREST_EARNED_LABEL = 1094,
+    IDC_DATES_NOTE = 1096,
+    IDC_ABOUT_GROUP = 1097,
+    IDC_UNKNOWN_GROUP = 1098,
+};
+
+using Dlg = CDiscountedNoteDlg;
+
+constexpr FieldInfo Fields[] = {
+    {Dlg::IDC_COMPOUND, 0, Dlg::IDC_METHOD_GROUP, 0},
+    {Dlg::IDC_COMPOUNDING, 0, Dlg::IDC_COMPOUNDING_LABEL, 0},
+    {Dlg::IDC_PURCHASE_DATE, 0, IDC_PURCHASE_DATE_LABEL, 0},
+    {Dlg::IDC_DUE_DATE, 0, IDC_DUE_DATE_LABEL, 0},
+    {Dlg::IDC_TERM_UNIT, 0, IDC_TERM_UNIT_LABEL, 0},
+    {Dlg::IDC_TERM, 1, IDC_TERM_LABEL, 1},
+    {Dlg::IDC_DUE_VALUE, 1, IDC_DUE_VALUE_LABEL, 3},
+    {Dlg::IDC_RATE, Dlg::IDC_UNKNOWN_RATE, IDC_RATE_LABEL, 6},
+    {Dlg::IDC_PRESENT_VALUE, Dlg::IDC_UNKNOWN_PRESENT_VALUE, IDC_PRESENT_VALUE_LABEL, 3},
+    {Dlg::IDC_INTEREST_EARNED, 0, IDC_INTEREST_EARNED_LABEL, 3},
+};
+
+constexpr std::array<std::string_view, 4> CompoundingNames = {"Monthly", "Quarterly",
+                                                              "Semiannually", "Annually"};
+constexpr std::array<int, 4> CompoundingPerYear = {12, 4, 2, 1};
+constexpr int Quarterly = 1;
+constexpr std::array<std::string_view, 3> TermUnitNames = {"Days", "Months", "Years"};
+constexpr std::array<double, 3> UnitsPerYear = {365.0, 12.0, 1.0};
+constexpr double BankersYearDays = 360.0;
+
+constexpr int MethodRadioGroup = 1;
+// A rate solved from a value due a thousand times the price or more is no answer.
+constexpr double LargestGrowth = 1000.0;
+constexpr double NoAnswer = 1e12;
+
+} // namespace
+
+CDiscountedNoteDlg::CDiscountedNoteDlg() : CFormModel(IDD, "Discounted Note") {
+    AddControl({IDC_METHOD_GROUP, ControlKind::Group, "Calculation Method"});
+    AddRadio(IDC_COMPOUND, "Compound", MethodRadioGroup);
+    AddRadio(IDC_EXACT_SIMPLE, "Exact Simple (365 days)", MethodRadioGroup);
+    AddRadio(IDC_BANK_DISCOUNT, "Bank Discount", MethodRadioGroup);
+    AddRadio(IDC_BANKERS_RULE, "Bankers' Rule (360 days)", MethodRadioGroup);
+    AddControl({IDC_ABOUT_GROUP, ControlKind::Group, "About the Note"});
+    AddLabel(IDC_COMPOUNDING_LABEL, "Compounding Period is:");
+    AddChoice(IDC_COMPOUNDING, {CompoundingNames.begin(), CompoundingNames.end()});
+    AddLabel(IDC_DATES_NOTE, "Enter Dates for Term in Days");
+    AddLabel(IDC_PURCHASE_DATE_LABEL, "Purchase Date:");
+    AddEdit(IDC_PURCHASE_DATE, EditRule::Date);
+    AddLabel(IDC_DUE_DATE_LABEL, "Due Date:");
+    AddEdit(IDC_DUE_DATE, EditRule::Date);
+    AddLabel(IDC_TERM_UNIT_LABEL, "Note Term is in:");
+    AddChoice(IDC_TERM_UNIT, {TermUnitNames.begin(), TermUnitNames.end()});
+    AddLabel(IDC_TERM_LABEL, "Note Term:");
+    AddEdit(IDC_TERM, EditRule::Integer);
+    AddLabel(IDC_DUE_VALUE_LABEL, "Value on Due Date ($):");
+    AddEdit(IDC_DUE_VALUE, EditRule::Decimal);
+    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
+    AddLabel(IDC_RATE_LABEL, "Your Annual Rate (%):");
+    AddEdit(IDC_RATE, EditRule::Decimal);
+    AddUnknownButton(IDC_UNKNOWN_RATE);
+    AddLabel(IDC_PRESENT_VALUE_LABEL, "Present Value ($):");
+    AddEdit(IDC_PRESENT_VALUE, EditRule::Decimal);
+    AddUnknownButton(IDC_UNKNOWN_PRESENT_VALUE);
+    AddLabel(IDC_INTEREST_EARNED_LABEL, "Interest Earned ($):");
+    AddDisplay(IDC_INTEREST_EARNED);
+    AddStandardButtons();
+
+    AddSection({IDC_METHOD_GROUP,
+                {{0, IDC_COMPOUND},
+                 {0, IDC_EXACT_SIMPLE},
+                 {0, IDC_BANK_DISCOUNT},
+                 {0, IDC_BANKERS_RULE}}});
+    AddSection({IDC_ABOUT_GROUP,
+                {{IDC_COMPOUNDING_LABEL, IDC_COMPOUNDING},
+                 {IDC_DATES_NOTE, 0},
+                 {IDC_PURCHASE_DATE_LABEL, IDC_PURCHASE_DATE},
+                 {IDC_DUE_DATE_LABEL, IDC_DUE_DATE},
+                 {IDC_TERM_UNIT_LABEL, IDC_TERM_UNIT},
+                 {IDC_TERM_LABEL, IDC_TERM},
+                 {IDC_DUE_VALUE_LABEL, IDC_DUE_VALUE}}});
+    AddSection({IDC_UNKNOWN_GROUP,
+                {{IDC_RATE_LABEL, IDC_RATE, IDC_UNKNOWN_RATE},
+                 {IDC_PRESENT_VALUE_LABEL, IDC_PRESENT_VALUE, IDC_UNKNOWN_PRESENT_VALUE}}});
+    AddSection({0, {{IDC_INTEREST_EARNED_LABEL, IDC_INTEREST_EARNED}}});
+
+    // The dates are not exchanged: the edit-change handler keeps them current.
+    BindChoice(IDC_COMPOUNDING, m_compounding);
+    BindChoice(IDC_TERM_UNIT, m_termUnit);
+    BindAmount(IDC_TERM, m_term);
+    BindAmount(IDC_DUE_VALUE, m_dueValue);
+    BindAmount(IDC_RATE, m_rate);
+    BindAmount(IDC_PRESENT_VALUE, m_presentValue);
+    BindAmount(IDC_INTEREST_EARNED, m_interestEarned);
+}
+
+FieldTable CDiscountedNoteDlg::Table() const {
+    return Fields;
+}
+
+void CDiscountedNoteDlg::OnInitDialog() {
+    CFormModel::OnInitDialog();
+    SetMethod(IDC_COMPOUND);
+    m_compounding = Quarterly;
+    Select(IDC_COMPOUNDING, Quarterly);
+    m_termUnit = Months;
+    Select(IDC_TERM_UNIT, Months);
+    m_unknown = SelectUnknown(Table(), IDC_UNKNOWN_PRESENT_VALUE, IDC_PRESENT_VALUE, m_savedText);
+    Enable(IDC_RECORD, false);
+    m_purchase.SetToday();
+    SetText(IDC_PURCHASE_DATE, m_purchase.Format());
+}
+
+void CDiscountedNoteDlg::SetMethod(int methodButton) {
+    m_method = methodButton;
+    Check(methodButton, true);
+    const bool compound = methodButton == IDC_COMPOUND;
+    Enable(IDC_COMPOUNDING, compound);
+    Enable(IDC_COMPOUNDING_LABEL, compound);
+}
+
+void CDiscountedNoteDlg::OnClicked(int id) {
+    if (id >= IDC_COMPOUND && id <= IDC_BANKERS_RULE)
+        SetMethod(id);
+    else
+        CFormModel::OnClicked(id);
+}
+
+void CDiscountedNoteDlg::OnEditChange(int id) {
+    if (id != IDC_PURCHASE_DATE && id != IDC_DUE_DATE) {
+        CFormModel::OnEditChange(id);
+        return;
+    }
+    const std::string typed = Text(id);
+    FilterDateField(*this, id);
+    // A taken-back or cleared text has already been handled by the change it caused.
+    if (Text(id) == typed) TermFromDates(id);
+}
+
+void CDiscountedNoteDlg::TermFromDates(int changedControl) {
+    const std::string_view text = std::string_view(Text(changedControl)).substr(0, FieldTextLimit);
+    (changedControl == IDC_PURCHASE_DATE ? m_purchase : m_due).Parse(text);
+    if (!m_purchase.IsValid() || !m_due.IsValid()) return;
+    const int days = DaysBetween(m_purchase, m_due);
+    if (days > 0) {
+        SetText(IDC_TERM, FormatInt(days));
+        Select(IDC_TERM_UNIT, Days);
+        return;
+    }
+    Message(IDS_NOT_ENOUGH_DIFFERENCE);
+    SetText(IDC_TERM, "");
+    MoveFocus(IDC_TERM);
+}
+
+bool CDiscountedNoteDlg::Solve(double& result) {
+    const int unit = m_termUnit >= Days && m_termUnit <= Years ? m_termUnit : Months;
+    const bool listed =
+        m_compounding >= 0 && m_compounding < static_cast<int>(CompoundingPerYear.size());
+    const double m = CompoundingPerYear[listed ? m_compounding : Quarterly];
+    // The bankers' rule counts a year of 360 days; in months and years it is exact simple
+    // interest.
+    const double unitsPerYear =
+        m_method == IDC_BANKERS_RULE && unit == Days ? BankersYearDays : UnitsPerYear[unit];
+    const double rate = m_rate * 0.01;
+    const double fv = m_dueValue;
+    const double pv = m_presentValue;
+    const bool solveRate = m_unknown == IDC_RATE;
+    if (!solveRate && m_unknown != IDC_PRESENT_VALUE) return false;
+
+    switch (m_method) {
+    case IDC_COMPOUND: {
+        const double periods = m_term / unitsPerYear * m;
+        if (solveRate)
+            result = fv > pv ? (CheckedPow(fv / pv, 1.0 / periods) - 1.0) * m * 100.0 : 0.0;
+        else
+            result = fv / CheckedPow(1.0 + rate / m, periods);
+        break;
+    }
+    case IDC_BANK_DISCOUNT: {
+        const double discount = m_term * rate / unitsPerYear;
+        if (solveRate)
+            result = fv <= pv || fv / pv >= LargestGrowth
+                         ? NoAnswer
+                         : (fv - pv) / (fv * m_term) * unitsPerYear * 100.0;
+        else
+            result = discount >= 1.0 ? 0.0 : fv * (1.0 - discount);
+        break;
+    }
+    default: // simple interest, exact or bankers' rule
+        if (solveRate)
+            result = fv > pv ? (fv - pv) / (pv * m_term) * unitsPerYear * 100.0 : 0.0;
+        else
+            result = fv / (1.0 + m_term * rate / unitsPerYear);
+        break;
+    }
+    (solveRate ? m_rate : m_presentValue) = result;
+    m_interestEarned = m_dueValue - m_presentValue;
+    return true;
+}
+
+void CDiscountedNoteDlg::WriteRecord(ITextSink& out) {
+    // A purchase date is recorded only together with a valid due date.
+    if (!m_due.IsValid()) SetText(IDC_PURCHASE_DATE, "");
+    std::array<FieldInfo, std::size(Fields)> rows{};
+    std::copy(std::begin(Fields), std::end(Fields), rows.begin());
+    rows[0].controlId = m_method;
+    RecordTitle(*this, out);
+    for (size_t row = 0; row < rows.size(); ++row)
+        RecordField(*this, rows, out, static_cast<int>(row));
+}
+
+} // namespace kavrel
