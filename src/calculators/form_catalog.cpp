@@ -3,9 +3,14 @@
 #include "calculators/annuity/annuity_fv_dlg.h"
 #include "calculators/annuity/annuity_pv_dlg.h"
 #include "calculators/bond/bond_dlg.h"
+#include "calculators/certificate_of_deposit/certificate_of_deposit_dlg.h"
 #include "calculators/compound/compound_dlg.h"
+#include "calculators/date_arithmetic/date_arithmetic_dlg.h"
 #include "calculators/discounted_cash_flow/discounted_cash_flow_dlg.h"
+#include "calculators/discounted_note/discounted_note_dlg.h"
 #include "calculators/loan_amortization/loan_amortization_dlg.h"
+#include "calculators/simple_interest/bank_discount_dlg.h"
+#include "calculators/simple_interest/simple_interest_dlg.h"
 #include "calculators/unequal_payments/unequal_payments_dlg.h"
 #include "resources/strings.h"
 
@@ -30,9 +35,14 @@ std::span<const FormEntry> FormCatalog() {
         {"sinking-fund", CAnnuityFvDlg::SinkingFundCommand, "Sinking Fund (Ordinary Annuity)", Make<CAnnuityFvDlg>(IDS_SINKING_FUND_CAPTION)},
         {"unequal-payments", CUnequalPaymentsDlg::CommandId, "Ordinary Annuity with Unequal Payments", Make<CUnequalPaymentsDlg>()},
         {"discounted-cash-flow", CDiscountedCashFlowDlg::CommandId, "Discounted Cash Flow", Make<CDiscountedCashFlowDlg>()},
+        {"simple-interest", CSimpleInterestDlg::CommandId, "Exact Simple Interest", Make<CSimpleInterestDlg>()},
+        {"bank-discount", CBankDiscountDlg::CommandId, "Bank Discount", Make<CBankDiscountDlg>()},
         {"loan-amortization", CLoanAmortizationDlg::CommandId, "Loan Amortization", Make<CLoanAmortizationDlg>()},
         {"corporate-bond", CBondDlg::CorporateCommandId, "Corporate Bond", Make<CBondDlg>(CBondDlg::Corporate)},
         {"treasury-bond", CBondDlg::TreasuryCommandId, "Treasury Bond", Make<CBondDlg>(CBondDlg::Treasury)},
+        {"certificate-of-deposit", CCertificateOfDepositDlg::CommandId, "Certificate of Deposit (CD)", Make<CCertificateOfDepositDlg>()},
+        {"discounted-note", CDiscountedNoteDlg::CommandId, "Discounted Note", Make<CDiscountedNoteDlg>()},
+        {"date-arithmetic", CDateArithmeticDlg::CommandId, "Date Arithmetic", Make<CDateArithmeticDlg>()},
     };
     return entries;
 }
