@@ -8,6 +8,14 @@ namespace kavrel::cli {
 
 namespace {
 
+// Builds a text from parts (a chain of + on std::string trips a false GCC -Wrestrict).
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts)
+        text.append(part);
+    return text;
+}
+
 // The button that confirms a sub-form: IDOK, or a button captioned "OK".
 int OkButton(const CFormModel& form) {
     if (form.Spec(IDOK)) return IDOK;
@@ -51,18 +59,18 @@ void CliHost::Apply(std::string_view key, std::string_view value) {
     if (m_session.Stopped()) return;
     const FieldKey* field = FindKey(m_keys, key);
     if (!field) {
-        m_session.UsageError("unknown key '" + FullKey(key) + "'");
+        m_session.UsageError(Joined({"unknown key '", FullKey(key), "'"}));
         return;
     }
     if (field->kind == KeyKind::Result) {
-        m_session.UsageError("'" + FullKey(key) + "' is a result and can't be typed into");
+        m_session.UsageError(Joined({"'", FullKey(key), "' is a result and can't be typed into"}));
         return;
     }
     if (field->kind != KeyKind::RadioGroup && !m_form.IsEnabled(field->controlId)) {
-        m_session.UsageError(field->controlId == m_form.CurrentUnknown()
-                                 ? "'" + FullKey(key) +
-                                       "' is the unknown (--solve another key to type into it)"
-                                 : "'" + FullKey(key) + "' is disabled");
+        const bool unknown = field->controlId == m_form.CurrentUnknown();
+        m_session.UsageError(
+            Joined({"'", FullKey(key), "' is ",
+                    unknown ? "the unknown (--solve another key to type into it)" : "disabled"}));
         return;
     }
     if (field->kind == KeyKind::Choice || field->kind == KeyKind::RadioGroup)
@@ -86,7 +94,8 @@ void CliHost::Type(const FieldKey& field, std::string_view value) {
         m_form.UserEdited(id, m_form.Text(id) + keystroke);
         if (m_takenBack) {
             if (m_session.Messages().size() == messagesBefore)
-                m_session.Note("Character '" + shown + "' not accepted in " + FullKey(field.key));
+                m_session.Note(
+                    Joined({"Character '", shown, "' not accepted in ", FullKey(field.key)}));
             m_session.Fail();
         }
     }
@@ -111,8 +120,8 @@ void CliHost::Select(const FieldKey& field, std::string_view value) {
             std::string text = spec ? WithoutMnemonic(spec->text) : std::string();
             if (text == value) {
                 if (!m_form.IsEnabled(radio))
-                    m_session.UsageError("'" + text + "' of '" + FullKey(field.key) +
-                                         "' is disabled");
+                    m_session.UsageError(
+                        Joined({"'", text, "' of '", FullKey(field.key), "' is disabled"}));
                 else
                     m_form.UserClicked(radio);
                 return;
@@ -120,8 +129,8 @@ void CliHost::Select(const FieldKey& field, std::string_view value) {
             choices += (choices.empty() ? "" : ", ") + text;
         }
     }
-    m_session.UsageError("'" + FullKey(field.key) + "' has no item '" + std::string(value) +
-                         "' (items: " + choices + ")");
+    m_session.UsageError(
+        Joined({"'", FullKey(field.key), "' has no item '", value, "' (items: ", choices, ")"}));
 }
 
 void CliHost::Click(int id) {
@@ -146,7 +155,7 @@ MessageAnswer CliHost::ShowMessage(std::string_view text, MessageIcon, MessageBu
 
 FormResult CliHost::RunSubForm(CFormModel& subForm) {
     if (m_session.Stopped()) return FormResult::Cancel;
-    std::string prefix = m_prefix + Slug(subForm.Caption()) + ".";
+    std::string prefix = Joined({m_prefix, Slug(subForm.Caption()), "."});
     if (m_session.describe) {
         m_session.describe(subForm, prefix);
         return FormResult::Cancel;
@@ -176,7 +185,7 @@ void CliHost::RunOpenedSubForm(CFormModel& subForm, CliHost& subHost) {
     if (m_session.Stopped()) return;
     if (given) {
         // The values given for it were not accepted: the step can't be completed.
-        m_session.Note("The form \"" + subForm.Caption() + "\" was not completed");
+        m_session.Note(Joined({"The form \"", subForm.Caption(), "\" was not completed"}));
         m_session.Fail();
         return;
     }

@@ -3,6 +3,7 @@
 #include "cli_run.h"
 
 #include "document/record_target.h"
+#include "entry/date.h"
 #include "resources/strings.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,9 @@ protected:
     void OnInitDialog() override {
         Select(32, 0);
         Check(50, true);
+        CDate today;
+        today.SetToday();
+        SetText(35, today.Format());
         Enable(IDC_RECORD, false);
     }
     void OnEditChange(int id) override {
@@ -158,6 +162,17 @@ TEST(WorksheetCli, AStepWithoutValuesIsCancelledWhenItsOkFails) {
     // The fees form refused OK while empty, and the run went on without it.
     EXPECT_EQ(run.err, "Please enter data...\n");
     EXPECT_EQ(run.out, "TOTAL 7.5//3/Monthly/360/\r\n");
+}
+
+TEST(WorksheetCli, TodayIsFixedForTheRunOnly) {
+    for (const char* date : {"2/29/2000", "12/31/2499"}) {
+        auto run = RunWorksheet({"current-loan-data.annual-rate=7.5", "--today", date, "--json"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.Json()["fields"]["total-note"], date);
+    }
+    CDate clock, fixed(2, 29, 2000);
+    clock.SetToday();
+    EXPECT_FALSE(clock.IsSameDate(fixed) && clock.year == 2000);
 }
 
 TEST(WorksheetCli, SubFormFailures) {
