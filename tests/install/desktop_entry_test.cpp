@@ -92,18 +92,5 @@ TEST(DesktopEntryText, PassesTheValidatorForAwkwardPathsAndNames) {
     }
 }
 
-TEST(DesktopEntryText, RunsProgramsAndOpensDocuments) {
-    const std::string program = ItemEntryText("Kavrel", "/home/a b/Kavrel/kavrel", "Kavrel", true);
-    EXPECT_NE(program.find("\nExec=\"/home/a b/Kavrel/kavrel\"\n"), std::string::npos) << program;
-    EXPECT_NE(program.find("\nName=Kavrel\n"), std::string::npos);
-    EXPECT_NE(program.find("\nCategories=X-Kavrel;\n"), std::string::npos);
-
-    const std::string document =
-        ItemEntryText("Kavrel", "/home/a b/Kavrel/media.doc", "Quick Start", false);
-    EXPECT_NE(document.find("\nExec=xdg-open \"/home/a b/Kavrel/media.doc\"\n"), std::string::npos)
-        << document;
-    EXPECT_NE(document.find("\nName=Quick Start\n"), std::string::npos);
-}
-
 } // namespace
 } // namespace kavrel::install::linux_system

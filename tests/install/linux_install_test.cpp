@@ -79,11 +79,6 @@ TEST(LinuxInstallPath, RefusesARamDisk) {
     EXPECT_EQ(CheckInstallPath(system, "/dev/shm/Kavrel"), 1);
 }
 
-TEST(LinuxInstallSystem, DefaultTargetIsKavrelInTheHomeDirectory) {
-    ScopedEnv home("HOME", "/home/someone/");
-    EXPECT_EQ(LinuxInstallSystem("/x/install").defaultTarget(), "/home/someone/Kavrel");
-}
-
 // Installs from a stand-in distribution folder into a scratch $HOME.
 class LinuxInstallRun : public ::testing::Test {
 protected:

@@ -45,6 +45,7 @@ struct FailureCase {
     const char* name;
     void (*setUp)(FakeWindowsSystem&);
     std::vector<std::string> messages; // before the final problem message
+    const char* caption;
     std::size_t commandsSent;
 };
 
@@ -52,6 +53,7 @@ const FailureCase kFailures[] = {
     {"ManagerNotRunning",
      [](FakeWindowsSystem& s) { s.managerRunning = false; },
      {"Windows is busy. Please run Install again!"},
+     "DDE Error",
      0},
     {"ManagerRefusesWithACode",
      [](FakeWindowsSystem& s) {
@@ -60,10 +62,12 @@ const FailureCase kFailures[] = {
          s.connectError = 0x400A;
      },
      {"Windows is busy. Please run Install again!"},
+     "DDE Error",
      0},
     {"NoManagerWindow",
      [](FakeWindowsSystem& s) { s.managerWindow = false; },
      {"Windows PM is busy. Please run Install again!"},
+     "Install Error",
      0},
     {"GroupRefused",
      [](FakeWindowsSystem& s) {
@@ -71,6 +75,7 @@ const FailureCase kFailures[] = {
          s.commandError = 0x4009;
      },
      {"Could not make main menu item!"},
+     "DDE Error",
      1},
     // A refusal that leaves no error code is a failure all the same.
     {"GroupRefusedWithoutCode",
@@ -79,6 +84,7 @@ const FailureCase kFailures[] = {
          s.commandError = 0;
      },
      {"Could not make main menu item!"},
+     "DDE Error",
      1},
     {"ThirdItemRefused",
      [](FakeWindowsSystem& s) {
@@ -86,6 +92,7 @@ const FailureCase kFailures[] = {
          s.commandError = 0x4009;
      },
      {"Could not add sub-menu items!"},
+     "DDE Error",
      4},
     {"FirstItemRefusedWithoutCode",
      [](FakeWindowsSystem& s) {
@@ -93,6 +100,7 @@ const FailureCase kFailures[] = {
          s.commandError = 0;
      },
      {"Could not add sub-menu items!"},
+     "DDE Error",
      2},
 };
 
@@ -112,6 +120,7 @@ TEST_P(ProgramGroupFailure, IsReportedAndLeavesTheFilesInstalled) {
     ASSERT_EQ(ui.messages.size(), c.messages.size() + 1);
     for (std::size_t i = 0; i < c.messages.size(); ++i) {
         EXPECT_EQ(ui.messages[i].text, c.messages[i]);
+        EXPECT_EQ(ui.messages[i].caption, c.caption);
         EXPECT_EQ(ui.messages[i].icon, MessageIcon::Warning);
     }
     EXPECT_EQ(ui.messages.back().text, kProblem);
@@ -124,25 +133,6 @@ TEST_P(ProgramGroupFailure, IsReportedAndLeavesTheFilesInstalled) {
 
 INSTANTIATE_TEST_SUITE_P(Failures, ProgramGroupFailure, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ProgramGroupFailure, CaptionsNameTheFailingPart) {
-    FakeWindowsSystem noWindow;
-    noWindow.managerWindow = false;
-    ScriptedUi ui;
-    InstallSession session{noWindow, ui, {}, "C:\\Kavrel\\"};
-    EXPECT_EQ(AddProgramManagerItems(session), 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "Install Error");
-    EXPECT_TRUE(noWindow.windowLog.empty());
-
-    FakeWindowsSystem notRunning;
-    notRunning.managerRunning = false;
-    ScriptedUi busyUi;
-    InstallSession busy{notRunning, busyUi, {}, "C:\\Kavrel\\"};
-    EXPECT_EQ(AddProgramManagerItems(busy), 0);
-    ASSERT_EQ(busyUi.messages.size(), 1u);
-    EXPECT_EQ(busyUi.messages[0].caption, "DDE Error");
-}
 
 TEST(OpenDdeConversation, StartsTheManagerOnceWhenItIsNotRunning) {
     FakeWindowsSystem system;
@@ -163,20 +153,6 @@ TEST(OpenDdeConversation, StartsTheManagerOnceWhenItIsNotRunning) {
     EXPECT_EQ(OpenDdeConversation(nothingToStart, "PROGMAN", "PROGMAN", std::nullopt), nullptr);
     EXPECT_TRUE(nothingToStart.started.empty());
     EXPECT_EQ(nothingToStart.connections, 1);
-}
-
-TEST(CDdeConversation, ExecuteReturnsTheServiceErrorOrAFailureOfItsOwn) {
-    FakeWindowsSystem system;
-    CDdeConversation conversation(system);
-    EXPECT_NE(conversation.Execute("[CreateGroup(\"Kavrel\")]"), 0) << "not connected";
-    ASSERT_TRUE(conversation.Connect("PROGMAN", "PROGMAN"));
-    EXPECT_EQ(conversation.Execute("[CreateGroup(\"Kavrel\")]"), 0);
-    system.failCommandAt = 1;
-    system.commandError = 0x4009;
-    EXPECT_EQ(conversation.Execute("[ShowGroup(\"Kavrel\",1)]"), 0x4009);
-    system.failCommandAt = 2;
-    system.commandError = 0;
-    EXPECT_NE(conversation.Execute("[ShowGroup(\"Kavrel\",1)]"), 0);
 }
 
 } // namespace
