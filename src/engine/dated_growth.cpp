@@ -34,18 +34,18 @@ private:
     std::array<std::array<double, MaxDays>, 2> m_known;
 };
 
-// Day numbers of the month ends of one year, taken from CDate once per year: the walk over
+// Day numbers of the month ends of one year, from one CDate day number per year: the walk over
 // 900 years of months would otherwise spend most of its time on the calendar.
 class MonthEnds {
 public:
     void Load(int year) {
         m_year = year;
         m_leap = CDate(1, 1, year).IsLeapYear();
-        m_dayNumber[0] = CDate(12, 31, year - 1).DayNumber();
+        long long day = CDate(12, 31, year - 1).DayNumber();
+        m_dayNumber[0] = static_cast<int>(day);
         for (int month = 1; month <= 12; ++month) {
-            CDate monthEnd(month, 1, year);
-            monthEnd.SetLastDayOfMonth();
-            m_dayNumber[month] = monthEnd.DayNumber();
+            day += month == 2 && !m_leap ? 28 : DaysInMonthBound[month];
+            m_dayNumber[month] = static_cast<int>(std::min<long long>(day, INT_MAX));
         }
     }
     int Year() const { return m_year; }
