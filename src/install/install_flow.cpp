@@ -12,6 +12,17 @@ namespace {
 
 enum class TargetOutcome { Ready, ChooseAgain };
 
+// The field's limit counts characters; a cut inside a UTF-8 sequence would leave a path that
+// names no directory the user typed.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t seen = 0; end < text.size(); ++end) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+        if (startsCharacter && seen++ == count) break;
+    }
+    return text.substr(0, end);
+}
+
 // Checks the space on the chosen drive and makes sure the directory exists.
 TargetOutcome PrepareTarget(InstallSession& session) {
     const PathStyle style = session.system.pathStyle();
@@ -35,7 +46,7 @@ TargetOutcome PrepareTarget(InstallSession& session) {
 } // namespace
 
 bool AcceptInstallPath(InstallSession& session, const std::string& fieldText) {
-    const std::string path = fieldText.substr(0, kMaxTargetLength);
+    const std::string path = FirstCharacters(fieldText, kMaxTargetLength);
     const PathStyle style = session.system.pathStyle();
     if (const int check = CheckInstallPath(session.system, path); check != kPathAcceptable) {
         session.ui.beep();

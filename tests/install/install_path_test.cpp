@@ -91,6 +91,13 @@ TEST(AcceptInstallPath, ReadsAtMost255Characters) {
     const std::string typed = "C:\\" + std::string(300, 'k');
     ASSERT_TRUE(AcceptInstallPath(session, typed));
     EXPECT_EQ(session.targetDirectory, typed.substr(0, 255));
+
+    // 255 characters, not bytes: "\xc3\xbc" is one character.
+    std::string umlauts;
+    for (int i = 0; i < 300; ++i)
+        umlauts += "\xc3\xbc";
+    ASSERT_TRUE(AcceptInstallPath(session, "C:\\" + umlauts));
+    EXPECT_EQ(session.targetDirectory, "C:\\" + umlauts.substr(0, 2 * 252));
 }
 
 TEST(FreeKilobytes, MultipliesTheThreeFiguresWithoutOverflow) {
