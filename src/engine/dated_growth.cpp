@@ -3,36 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cmath>
-#include <limits>
 
 namespace kavrel {
 
 namespace {
-
-// 1 + days * annualRate / yearDays for each stretch, remembered by its days and year length:
-// a long span has only a handful of distinct stretches, and the division would otherwise
-// dominate the walk over the calendar. The values are exactly the ones computed in place.
-class StretchFactors {
-public:
-    explicit StretchFactors(double annualRate) : m_rate(annualRate) {
-        for (auto& row : m_known)
-            row.fill(std::numeric_limits<double>::quiet_NaN());
-    }
-
-    double operator()(long long days, bool leapYear) {
-        const int yearDays = leapYear ? 366 : 365;
-        if (days < 0 || days >= MaxDays) return 1 + days * m_rate / yearDays;
-        double& known = m_known[leapYear][days];
-        if (std::isnan(known)) known = 1 + days * m_rate / yearDays;
-        return known;
-    }
-
-private:
-    static constexpr int MaxDays = 367;
-    double m_rate;
-    std::array<std::array<double, MaxDays>, 2> m_known;
-};
 
 // Day numbers of the month ends of one year, from one CDate day number per year: the walk over
 // 900 years of months would otherwise spend most of its time on the calendar.
@@ -81,7 +55,6 @@ double DatedGrowthFactor(const CDate& startDate, const CDate& endDate, int month
     // years lie at the ends of int, where the boundary could no longer advance.
     const long long maxPasses =
         (static_cast<long long>(MonthsBetween(startDate, endDate)) + 12) / monthsPerPeriod + 2;
-    StretchFactors stretch(annualRate);
     MonthEnds monthEnds;
     double factor = 1.0;
     for (long long pass = 0; previousDay < endDay && pass < maxPasses; ++pass) {
@@ -101,7 +74,8 @@ double DatedGrowthFactor(const CDate& startDate, const CDate& endDate, int month
             boundaryDay = endDay;
             leapYear = endDate.IsLeapYear();
         }
-        factor *= stretch(static_cast<long long>(boundaryDay) - previousDay, leapYear);
+        const long long days = static_cast<long long>(boundaryDay) - previousDay;
+        factor *= 1 + days * annualRate / (leapYear ? 366 : 365);
         previousDay = boundaryDay;
     }
     return factor;
