@@ -152,7 +152,6 @@ void CMainFrame::CreateHiddenCommands() {
 
 void CMainFrame::UpdateCaption() {
     setWindowTitle(m_doc->Title() + QStringLiteral(" - Kavrel"));
-    setWindowModified(m_doc->IsModified());
 }
 
 void CMainFrame::UpdateEditCommands() {

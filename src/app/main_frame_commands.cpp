@@ -159,8 +159,8 @@ void CMainFrame::OnHelp(int id) {
         QWhatsThis::enterWhatsThisMode();
         break;
     default:
-        // F1 outside a menu: the main window's own topic.
-        help::ShowTopic(this, help::DialogContextBase + IDR_MAINFRAME);
+        // F1 outside a menu (within one it opens the highlighted command's topic).
+        help::ShowContents(this);
         break;
     }
 }

@@ -77,15 +77,21 @@ ReadStatus ReadTextFile(const QString& path, QString& text, QString& error) {
 
 bool WriteTextFile(const QString& path, QStringView text, QString& error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write shows at once: a buffered one can be lost in the
+    // flush at commit() without commit() noticing, and a cut-off file would replace the old.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = file.errorString();
         return false;
     }
     const QByteArray bytes = EncodeFileText(text);
-    if (file.write(bytes) != bytes.size()) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            error = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        done += written;
     }
     if (!file.commit()) {
         error = file.errorString();

@@ -1,0 +1,258 @@
+// The main window: menus with their labels and prompts, toolbar, caption, Clear All and the
+// form commands.
+
+#include "app/main_frame.h"
+#include "document/kv_doc.h"
+#include "document/kv_view.h"
+#include "document/modal_answerer.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+using namespace kavrel;
+
+namespace {
+
+// A menu's entries as text: labels, "-" for a separator, "name>" for a submenu.
+QStringList Entries(const QMenu& menu) {
+    QStringList entries;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            entries << QStringLiteral("-");
+        else if (action->menu())
+            entries << action->text() + u'>';
+        else
+            entries << action->text();
+    }
+    return entries;
+}
+
+QMenu* FindMenu(const QWidget& parent, const QString& title) {
+    for (QMenu* menu : parent.findChildren<QMenu*>())
+        if (menu->title() == title) return menu;
+    return nullptr;
+}
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void menus_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("File") << "&File" << QStringList{"&Open...\tCtrl+O",
+                                                        "&Save\tCtrl+S",
+                                                        "Save &As...",
+                                                        "-",
+                                                        "&Print...\tCtrl+P",
+                                                        "Print Pre&view",
+                                                        "P&rint Setup...",
+                                                        "-",
+                                                        "E&xit"};
+        QTest::newRow("Edit") << "&Edit"
+                              << QStringList{"Clear &All", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                                             "&Paste\tCtrl+V"};
+        QTest::newRow("View") << "&View" << QStringList{"&Toolbar", "&Status Bar"};
+        QTest::newRow("Calculations") << "&Calculations"
+                                      << QStringList{"Da&te Arithmetic",
+                                                     "&Simple Interest",
+                                                     "Bank &Discount",
+                                                     "Compound &Interest",
+                                                     "&Annuities>",
+                                                     "-",
+                                                     "&Bond>",
+                                                     "&Certificate of Deposit",
+                                                     "Discounted Cash &Flow",
+                                                     "&Loan Amortization"};
+        QTest::newRow("Annuities")
+            << "&Annuities"
+            << QStringList{"&Loan", "&Save", "L&ease", "S&inking Fund", "&Unequal Payments"};
+        QTest::newRow("Bond") << "&Bond" << QStringList{"&Corporate", "&Treasury"};
+        QTest::newRow("Worksheets")
+            << "&Worksheets"
+            << QStringList{"&Refinance Mortgage",  "&Prepay Mortgage", "Purchase &Mortgage", "-",
+                           "&Income from Savings", "&Discounted Note"};
+        QTest::newRow("Help") << "&Help"
+                              << QStringList{"&Help Topics", "&Overview", "&Examples",
+                                             "&Using Help",  "-",         "&About Kavrel..."};
+    }
+
+    void menus() {
+        QFETCH(QString, title);
+        QFETCH(QStringList, entries);
+        CMainFrame frame;
+        const QMenu* menu = FindMenu(frame, title);
+        QVERIFY(menu);
+        QCOMPARE(Entries(*menu), entries);
+    }
+
+    void menuBarOrder() {
+        CMainFrame frame;
+        QStringList titles;
+        for (const QAction* action : frame.menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles,
+                 (QStringList{"&File", "&Edit", "&View", "&Calculations", "&Worksheets", "&Help"}));
+    }
+
+    void commandsAndPrompts_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("Date Arithmetic") << 32792 << "Do addition and subtraction using Dates";
+        QTest::newRow("Simple Interest") << 32777 << "Solve Simple Interest problems";
+        QTest::newRow("Bank Discount") << 32778 << "Solve Bank Discount Interest problems";
+        QTest::newRow("Compound Interest") << 32779 << "Solve Compound Interest problems";
+        QTest::newRow("Loan") << 32781 << "Calculate a Loan with Payments";
+        QTest::newRow("Save") << 32783 << "Calculate Savings with Payments";
+        QTest::newRow("Lease") << 32784 << "Calculate a Lease with Payments";
+        QTest::newRow("Sinking Fund") << 32782 << "Calculate a Sinking Fund with Payments";
+        QTest::newRow("Unequal") << 32798 << "Ordinary Annuity with Unequal Payments";
+        QTest::newRow("Corporate") << 32786 << "Calculate Corporate Bond unknowns";
+        QTest::newRow("Treasury") << 32787 << "Calculate Treasury Bond unknowns";
+        QTest::newRow("CD") << 32788 << "Calculate Present or Future Value of a CD";
+        QTest::newRow("DCF") << 32790 << "Solve Discounted Cash Flow problems";
+        QTest::newRow("Amortization") << 32791 << "Make a Schedule of Payments due on a loan";
+        QTest::newRow("Refinance") << 32793 << "Refinance an Existing Mortgage...";
+        QTest::newRow("Prepay") << 32794 << "Payoff an Existing Mortgage Early";
+        QTest::newRow("Purchase") << 32795 << "Calculate Yield for a Purchased Mortgage";
+        QTest::newRow("Income") << 32796 << "Calculate Income from Savings, IRA, and 401K Plans";
+        QTest::newRow("Discounted Note") << 32800 << "Calculate PV or Rate for a Discounted Note";
+        QTest::newRow("Help Topics") << 57667 << "Review help topics";
+        QTest::newRow("Using Help") << 57668 << "Display instructions about how to use help";
+        QTest::newRow("Context help")
+            << 57669 << "Display help for clicked on buttons, menus and windows";
+        QTest::newRow("F1") << 57670 << "Display help for current task or command";
+        QTest::newRow("Overview") << 32801 << "Kavrel Overview";
+        QTest::newRow("Examples") << 32797 << "Select an Example to review";
+        // The standard commands carry prompts too.
+        for (int id : {57601, 57603, 57604, 57606, 57607, 57609, 57633, 57634, 57635, 57637, 57664,
+                       57665, 59392, 59393})
+            QTest::addRow("command %d", id) << id << QString();
+    }
+
+    void commandsAndPrompts() {
+        QFETCH(int, id);
+        QFETCH(QString, prompt);
+        CMainFrame frame;
+        const QAction* action = frame.Action(id);
+        QVERIFY(action);
+        QCOMPARE(action->data().toInt(), id);
+        if (prompt.isEmpty())
+            QVERIFY(!action->statusTip().isEmpty());
+        else
+            QCOMPARE(action->statusTip(), prompt);
+    }
+
+    void accelerators_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("Open") << 57601 << QStringList{"Ctrl+O"};
+        QTest::newRow("Save") << 57603 << QStringList{"Ctrl+S"};
+        QTest::newRow("Print") << 57607 << QStringList{"Ctrl+P"};
+        QTest::newRow("Copy") << 57634 << QStringList{"Ctrl+C", "Ctrl+Ins"};
+        QTest::newRow("Cut") << 57635 << QStringList{"Ctrl+X", "Shift+Del"};
+        QTest::newRow("Paste") << 57637 << QStringList{"Ctrl+V", "Shift+Ins"};
+        QTest::newRow("Help") << 57670 << QStringList{"F1"};
+        QTest::newRow("Context help") << 57669 << QStringList{"Shift+F1"};
+        QTest::newRow("Next pane") << 57680 << QStringList{"F6"};
+        QTest::newRow("Previous pane") << 57681 << QStringList{"Shift+F6"};
+    }
+
+    void accelerators() {
+        QFETCH(int, id);
+        QFETCH(QStringList, keys);
+        CMainFrame frame;
+        QStringList actual;
+        for (const QKeySequence& key : frame.Action(id)->shortcuts())
+            actual << key.toString(QKeySequence::PortableText);
+        QCOMPARE(actual, keys);
+    }
+
+    void toolbarHasTenSlots() {
+        CMainFrame frame;
+        QList<int> toolbarSlots;
+        for (const QAction* action : frame.ToolBar().actions()) {
+            toolbarSlots << (action->isSeparator() ? 0 : action->data().toInt());
+            if (!action->isSeparator()) QVERIFY(!action->icon().isNull());
+        }
+        QCOMPARE(toolbarSlots,
+                 (QList<int>{57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 57669}));
+        QVERIFY(!frame.ToolBar().isMovable());
+    }
+
+    void viewTogglesTheBars() {
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(frame.ToolBar().isVisible() && frame.statusBar()->isVisible());
+        frame.Action(59392)->trigger();
+        frame.Action(59393)->trigger();
+        QVERIFY(!frame.ToolBar().isVisible() && !frame.statusBar()->isVisible());
+        QVERIFY(!frame.Action(59392)->isChecked() && !frame.Action(59393)->isChecked());
+        frame.Action(59392)->trigger();
+        QVERIFY(frame.ToolBar().isVisible() && frame.Action(59392)->isChecked());
+    }
+
+    void captionFollowsTheFile() {
+        CMainFrame frame;
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Kavrel"));
+        QTemporaryDir dir;
+        QVERIFY(frame.Doc().SaveDocument(dir.filePath(QStringLiteral("loan.txt")), &frame));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("loan.txt - Kavrel"));
+    }
+
+    void clearAllEnableRule() {
+        CMainFrame frame;
+        frame.show();
+        QAction* clearAll = frame.Action(57633);
+        QVERIFY(!clearAll->isEnabled());
+        QTest::keyClick(&frame.View(), Qt::Key_Return);
+        QVERIFY(clearAll->isEnabled());
+        QTest::keyClick(&frame.View(), Qt::Key_Backspace);
+        QVERIFY(!clearAll->isEnabled());
+        QTest::keyClicks(&frame.View(), "x");
+        QVERIFY(clearAll->isEnabled());
+        clearAll->trigger();
+        QVERIFY(frame.View().Text().isEmpty());
+        QVERIFY(!clearAll->isEnabled());
+        // Nothing to save afterwards: closing asks nothing.
+        test::ModalAnswerer answerer(QMessageBox::Cancel);
+        QVERIFY(frame.close());
+        QVERIFY(answerer.texts.isEmpty());
+    }
+
+    void closingAModifiedDocumentAsks() {
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(frame.View().InsertRecord("\r\nx\r\n"));
+        test::ModalAnswerer answerer(QMessageBox::Cancel);
+        QVERIFY(!frame.close());
+        QCOMPARE(answerer.texts, QStringList{"Save changes to Untitled?"});
+    }
+
+    void cutAndCopyNeedASelection() {
+        CMainFrame frame;
+        frame.show();
+        QTest::keyClicks(&frame.View(), "abc");
+        QVERIFY(!frame.Action(57635)->isEnabled() && !frame.Action(57634)->isEnabled());
+        frame.View().selectAll();
+        QVERIFY(frame.Action(57635)->isEnabled() && frame.Action(57634)->isEnabled());
+        frame.Action(57635)->trigger();
+        QVERIFY(frame.View().Text().isEmpty());
+        QVERIFY(frame.Action(57637)->isEnabled());
+        frame.Action(57637)->trigger();
+        QCOMPARE(frame.View().Text(), QStringLiteral("abc"));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"

@@ -1,0 +1,238 @@
+// The document's files: round trips, encodings, the size limit, and saves that fail.
+
+#include "document/kv_doc.h"
+#include "document/kv_view.h"
+#include "document/modal_answerer.h"
+#include "document/text_file.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace kavrel;
+
+namespace {
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Limits the size of files this process writes, for as long as it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+} // namespace
+
+class KvDocTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void roundTrip_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("CR LF") << QByteArray("a\r\n\r\nb c\r\n") << QStringLiteral("a\n\nb c\n")
+                               << QByteArray("a\r\n\r\nb c\r\n");
+        QTest::newRow("LF only") << QByteArray("a\n\nb") << QStringLiteral("a\n\nb")
+                                 << QByteArray("a\r\n\r\nb");
+        QTest::newRow("Windows-1252")
+            << QByteArray("Caf\xe9 \x80 5\x96 6\xa0!\r\n")
+            << QString::fromUtf8("Caf\u00e9 \u20ac 5\u2013 6\u00a0!\n")
+            << QByteArray("Caf\xc3\xa9 \xe2\x82\xac 5\xe2\x80\x93 6\xc2\xa0!\r\n");
+        QTest::newRow("UTF-8") << QByteArray("Caf\xc3\xa9\r\n") << QString::fromUtf8("Caf\u00e9\n")
+                               << QByteArray("Caf\xc3\xa9\r\n");
+        QTest::newRow("empty") << QByteArray() << QString() << QByteArray();
+    }
+
+    void roundTrip() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, saved);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("in.txt"));
+        const QString out = dir.filePath(QStringLiteral("out.txt"));
+        WriteBytes(in, file);
+
+        CKvView view;
+        CKvDoc doc(view);
+        QVERIFY(doc.OpenDocument(in, nullptr));
+        QCOMPARE(view.Text(), text);
+        QVERIFY(!doc.IsModified());
+        QCOMPARE(doc.Title(), QStringLiteral("in.txt"));
+
+        view.SetModified(true);
+        QVERIFY(doc.SaveDocument(out, nullptr));
+        QCOMPARE(ReadBytes(out), saved);
+        QVERIFY(!doc.IsModified());
+        QCOMPARE(doc.Title(), QStringLiteral("out.txt"));
+        QCOMPARE(CKvDoc::RecentFiles().value(0), out);
+    }
+
+    void recordAtTheStartOfAnOpenedFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.txt"));
+        WriteBytes(path, "first line\r\n");
+        CKvView view;
+        CKvDoc doc(view);
+        QVERIFY(doc.OpenDocument(path, nullptr));
+        QVERIFY(view.InsertRecord("\r\n   TITLE\r\n\r\n"));
+        QVERIFY(doc.SaveDocument(path, nullptr));
+        QCOMPARE(ReadBytes(path), QByteArray("\r\n   TITLE\r\n\r\nfirst line\r\n"));
+    }
+
+    void aFileTooLargeLeavesTheDocumentAsItWas_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("at the limit") << QByteArray(MaxDocumentLength, 'a') << true;
+        QTest::newRow("one byte over") << QByteArray(MaxDocumentLength + 1, 'a') << false;
+        // Its line breaks would double on saving.
+        QByteArray lines(MaxDocumentLength - 10, 'a');
+        for (int i = 0; i < 11; ++i)
+            lines[i * 2] = '\n';
+        QTest::newRow("LF-only lines over") << lines << false;
+    }
+
+    void aFileTooLargeLeavesTheDocumentAsItWas() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, opens);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.txt"));
+        WriteBytes(path, file);
+        CKvView view;
+        CKvDoc doc(view);
+        view.LoadText(QStringLiteral("kept"));
+        view.SetModified(true);
+
+        test::ModalAnswerer answerer;
+        QCOMPARE(doc.OpenDocument(path, nullptr), opens);
+        if (opens) {
+            QCOMPARE(view.TextLength(), file.size());
+            QVERIFY(answerer.texts.isEmpty());
+            return;
+        }
+        QCOMPARE(answerer.texts, QStringList{QStringLiteral("The file is too large to open.")});
+        QCOMPARE(view.Text(), QStringLiteral("kept"));
+        QVERIFY(doc.IsModified());
+        QCOMPARE(doc.Title(), QStringLiteral("Untitled"));
+    }
+
+    // A failed save is reported naming the file, and never touches what was there.
+    void aFailedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("parent is a file") << QStringLiteral("parent-file");
+        QTest::newRow("write fails half-way") << QStringLiteral("file-size-limit");
+        QTest::newRow("read-only directory") << QStringLiteral("read-only");
+    }
+
+    void aFailedSaveKeepsTheOldFile() {
+        QFETCH(QString, how);
+        QTemporaryDir dir;
+        QString target = dir.filePath(QStringLiteral("results.txt"));
+        const QByteArray old = "old text\r\n";
+        WriteBytes(target, old);
+        if (how == u"parent-file") target = dir.filePath(QStringLiteral("results.txt/inner.txt"));
+
+        CKvView view;
+        CKvDoc doc(view);
+        view.LoadText(QString(4000, u'n'));
+        view.SetModified(true);
+        test::ModalAnswerer answerer;
+        bool saved = true;
+        if (how == u"file-size-limit") {
+            FileSizeLimit limit(1024);
+            saved = doc.SaveDocument(target, nullptr);
+        } else if (how == u"read-only") {
+            if (geteuid() == 0) QSKIP("directory permissions do not bind the superuser");
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+            saved = doc.SaveDocument(target, nullptr);
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        } else {
+            saved = doc.SaveDocument(target, nullptr);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(answerer.texts.size(), 1);
+        QVERIFY2(answerer.texts.first().contains(target), qPrintable(answerer.texts.first()));
+        QVERIFY(answerer.texts.first().startsWith(u"Failed to save document."));
+        QVERIFY(doc.IsModified());
+        QCOMPARE(doc.Title(), QStringLiteral("Untitled"));
+        QCOMPARE(ReadBytes(dir.filePath(QStringLiteral("results.txt"))), old);
+        // No half-written file left behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("results.txt")});
+    }
+
+    void saveChangesIsAskedOnlyWhenModified_data() {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("proceeds");
+        QTest::newRow("not modified") << false << int(QMessageBox::Cancel) << true;
+        QTest::newRow("No") << true << int(QMessageBox::No) << true;
+        QTest::newRow("Cancel") << true << int(QMessageBox::Cancel) << false;
+    }
+
+    void saveChangesIsAskedOnlyWhenModified() {
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(bool, proceeds);
+        CKvView view;
+        CKvDoc doc(view);
+        view.LoadText(QStringLiteral("text"));
+        view.SetModified(modified);
+        test::ModalAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer));
+        QCOMPARE(doc.SaveModified(nullptr), proceeds);
+        QCOMPARE(answerer.texts, modified ? QStringList{QStringLiteral("Save changes to Untitled?")}
+                                          : QStringList{});
+    }
+
+    void clearAllNeedsNoSaving() {
+        CKvView view;
+        CKvDoc doc(view);
+        QVERIFY(!doc.CanClearAll());
+        view.LoadText(QStringLiteral("\n"));
+        QVERIFY(doc.CanClearAll());
+        view.LoadText(QStringLiteral("x"));
+        view.SetModified(true);
+        QVERIFY(doc.CanClearAll());
+        doc.ClearAll();
+        QVERIFY(view.Text().isEmpty());
+        QVERIFY(!doc.CanClearAll());
+        QVERIFY(!doc.IsModified());
+        test::ModalAnswerer answerer;
+        QVERIFY(doc.SaveModified(nullptr));
+        QVERIFY(answerer.texts.isEmpty());
+    }
+};
+
+QTEST_MAIN(KvDocTest)
+#include "kv_doc_test.moc"
