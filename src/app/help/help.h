@@ -16,6 +16,8 @@ enum : int {
 
 // kavrel.hlp beside the program, else under share/kavrel of the installation prefix.
 QString HelpFilePath();
+// Uses the given file instead of searching for it (an empty path searches again).
+void OverrideHelpFilePath(const QString& path);
 
 bool ShowContents(QWidget* parent);
 bool ShowTopic(QWidget* parent, int contextNumber);

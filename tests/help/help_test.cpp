@@ -1,0 +1,174 @@
+// Topics by context number, the help window, and the report of a help file that is missing.
+
+#include "app/forms/form_dialog.h"
+#include "app/forms/form_feedback.h"
+#include "app/help/help.h"
+#include "app/help/help_file.h"
+#include "app/help/help_window.h"
+#include "calculators/compound/compound_dlg.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
+
+#include <vector>
+
+namespace kavrel::test {
+
+namespace {
+
+std::vector<QString> messages;
+
+MessageAnswer RecordMessage(QWidget*, const QString& text, MessageIcon, MessageButtons) {
+    messages.push_back(text);
+    return MessageAnswer::Ok;
+}
+
+QString ShownPage() {
+    help::HelpWindow* window = help::HelpWindow::Instance();
+    return window ? window->Browser()->source().fileName() : QString();
+}
+
+// Every menu command and every form that the menus open, by their IDs.
+const int CommandIds[] = {57601, 57603, 57604, 57607, 57609, 57606, 57665, 57633, 57635, 57634,
+                          57637, 59392, 59393, 57667, 32801, 32797, 57668, 57664, 32792, 32777,
+                          32778, 32779, 32781, 32783, 32784, 32782, 32798, 32786, 32787, 32788,
+                          32790, 32791, 32793, 32794, 32795, 32796, 32800};
+const int DialogIds[] = {115, 105, 104, 102, 106, 107, 133, 108,
+                         110, 112, 113, 118, 123, 124, 126, 134};
+
+} // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        SetMessagePresenter(RecordMessage);
+        help::OverrideHelpFilePath(QStringLiteral(KAVREL_TEST_HELP_FILE));
+    }
+    void init() { messages.clear(); }
+
+    void opensTopicsByContextNumber_data() {
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("words"); // words the page must hold
+        QTest::newRow("examples") << 98333 << "examples.html"
+                                  << "2208.04";
+        QTest::newRow("overview") << 98337 << "overview.html"
+                                  << "Unknown";
+        QTest::newRow("Overview command") << 65536 + 32801 << "overview.html"
+                                          << "Record";
+        QTest::newRow("Compound Interest command") << 65536 + 32779 << "compound-interest.html"
+                                                   << "Compounding Periods per Year";
+        QTest::newRow("Compound Interest form") << 131072 + 102 << "compound-interest.html"
+                                                << "Future Value";
+        QTest::newRow("Clear All command") << 65536 + 57633 << "edit-clear-all.html"
+                                           << "Clear";
+        QTest::newRow("unknown number") << 12345 << "index.html"
+                                        << "Contents";
+    }
+    void opensTopicsByContextNumber() {
+        QFETCH(int, context);
+        QFETCH(QString, page);
+        QFETCH(QString, words);
+        QVERIFY(help::ShowTopic(nullptr, context));
+        QCOMPARE(ShownPage(), page);
+        QVERIFY(help::HelpWindow::Instance()->Browser()->toPlainText().contains(words));
+        QVERIFY(messages.empty());
+    }
+
+    void everyCommandAndFormHasItsOwnTopic() {
+        const help::HelpIndex* index = help::LoadHelpFile(help::HelpFilePath());
+        QVERIFY(index);
+        for (int id : CommandIds)
+            QVERIFY2(index->contexts.count(help::CommandContextBase + id),
+                     qPrintable(QString::number(id)));
+        for (int id : DialogIds)
+            QVERIFY2(index->contexts.count(help::DialogContextBase + id),
+                     qPrintable(QString::number(id)));
+        for (const auto& [context, page] : index->contexts)
+            QVERIFY2(!help::PageText(page).trimmed().isEmpty(), qPrintable(page));
+    }
+
+    void usingHelpAndContents() {
+        QVERIFY(help::ShowUsingHelp(nullptr));
+        QCOMPARE(ShownPage(), QString("using-help.html"));
+        QVERIFY(help::ShowContents(nullptr));
+        QCOMPARE(ShownPage(), QString("index.html"));
+    }
+
+    void searchFindsThePagesHoldingEveryWord() {
+        const help::HelpIndex* index = help::LoadHelpFile(help::HelpFilePath());
+        QVERIFY(index);
+        QStringList pages;
+        for (const help::ContentsEntry& entry : help::SearchPages(*index, "quarterly 2208.04"))
+            pages.push_back(entry.page);
+        QVERIFY(pages.contains("examples.html"));
+        QVERIFY(pages.contains("compound-interest.html"));
+        QVERIFY(!pages.contains("overview.html"));
+        QVERIFY(help::SearchPages(*index, "zzzunheardof").isEmpty());
+    }
+
+    void aMissingOrBrokenFileFailsToLaunch_data() {
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a help file") << QByteArray("plain text, not a resource file");
+    }
+    void aMissingOrBrokenFileFailsToLaunch() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kavrel.hlp");
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        help::OverrideHelpFilePath(path);
+        QVERIFY(!help::ShowTopic(nullptr, 98337));
+        QVERIFY(!help::ShowContents(nullptr));
+        help::OverrideHelpFilePath(QStringLiteral(KAVREL_TEST_HELP_FILE));
+        QCOMPARE(messages,
+                 (std::vector<QString>{"Failed to launch help.", "Failed to launch help."}));
+    }
+
+    // F1 in a modal form opens the form's topic in a window the form does not block, and the
+    // window outlives the form.
+    void f1InAModalFormShowsItsPage() {
+        SetHelpOpener(nullptr);
+        CCompoundDlg model;
+        bool usable = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CFormDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(dialog->Widget(10), Qt::Key_F1);
+            help::HelpWindow* window = help::HelpWindow::Instance();
+            usable = window && window->isVisible() && !BlockedByModal(window);
+            QTest::keyClick(dialog->Widget(10), Qt::Key_Escape);
+        });
+        QCOMPARE(RunFormDialog(model, nullptr, nullptr), FormResult::Cancel);
+        QVERIFY(usable);
+        QCOMPARE(ShownPage(), QString("compound-interest.html"));
+        QVERIFY(help::HelpWindow::Instance()->isVisible());
+        QVERIFY(!help::HelpWindow::Instance()->parentWidget());
+    }
+
+private:
+    // Qt's rule: a modal window blocks every window that is not its own or a transient child.
+    static bool BlockedByModal(QWidget* window) {
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal && window->windowHandle() &&
+               !modal->windowHandle()->isAncestorOf(window->windowHandle(),
+                                                    QWindow::IncludeTransients);
+    }
+};
+
+} // namespace kavrel::test
+
+QTEST_MAIN(kavrel::test::HelpTest)
+#include "help_test.moc"
