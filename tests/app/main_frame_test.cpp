@@ -1,19 +1,26 @@
 // The main window: menus with their labels and prompts, toolbar, caption, Clear All and the
 // form commands.
 
+#include "app/forms/form_dialog.h"
 #include "app/main_frame.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
 #include "document/modal_answerer.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
+#include <functional>
 
 using namespace kavrel;
 
@@ -37,6 +44,31 @@ QMenu* FindMenu(const QWidget& parent, const QString& title) {
     for (QMenu* menu : parent.findChildren<QMenu*>())
         if (menu->title() == title) return menu;
     return nullptr;
+}
+
+// Works the form that the next command opens, once it shows, modal over the main window.
+void OnNextForm(std::function<void(CFormDialog&)> work) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, work] {
+        auto* dialog = qobject_cast<CFormDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        timer->deleteLater();
+        timer->stop();
+        work(*dialog);
+    });
+    timer->start(10);
+}
+
+void Type(CFormDialog& form, int id, const char* text) {
+    QWidget* field = form.Widget(id);
+    QVERIFY(field);
+    QTest::keyClicks(field, text);
+}
+
+void Click(CFormDialog& form, int id) {
+    auto* button = qobject_cast<QAbstractButton*>(form.Widget(id));
+    QVERIFY(button);
+    button->click();
 }
 
 } // namespace
@@ -251,6 +283,61 @@ private slots:
         QVERIFY(frame.Action(57637)->isEnabled());
         frame.Action(57637)->trigger();
         QCOMPARE(frame.View().Text(), QStringLiteral("abc"));
+    }
+
+    // Compound Interest from its menu command: 1000 at 8 % for 40 quarters grows to 2208.04;
+    // the block goes in at the insertion point.
+    void formCommandRecordsIntoTheDocument() {
+        CMainFrame frame;
+        frame.show();
+        QTest::keyClicks(&frame.View(), "before");
+        QTest::keyClick(&frame.View(), Qt::Key_Return);
+        bool modal = false;
+        OnNextForm([&modal](CFormDialog& form) {
+            modal = form.isModal();
+            Type(form, 11, "40");
+            Type(form, 12, "8");
+            Type(form, 13, "1000");
+            Click(form, 1001);
+            Click(form, 1003);
+        });
+        frame.OnCommand(32779);
+        QVERIFY(modal);
+        const QStringList lines = frame.View().Text().split(u'\n');
+        QCOMPARE(lines.value(0), QStringLiteral("before"));
+        QCOMPARE(lines.value(1), QString());
+        QCOMPARE(lines.value(2), QString(16, u' ') + QStringLiteral("COMPOUND INTEREST"));
+        QCOMPARE(lines.value(3), QString());
+        const auto future = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
+            return line.startsWith(u"Future Value");
+        });
+        QVERIFY(future != lines.end());
+        QCOMPARE(future->size(), 50);
+        QVERIFY(future->endsWith(u" 2208.04"));
+        QVERIFY(frame.Doc().IsModified());
+        QVERIFY(!frame.View().document()->isUndoAvailable());
+    }
+
+    void cancelledFormsLeaveTheDocument_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("Compound Interest") << 32779;
+        QTest::newRow("Loan Amortization") << 32791;
+    }
+
+    void cancelledFormsLeaveTheDocument() {
+        QFETCH(int, command);
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(frame.Action(command)->isEnabled());
+        frame.View().LoadText(QStringLiteral("kept\n"));
+        frame.View().SetOutOfSpaceCount(3);
+        OnNextForm([](CFormDialog& form) { Click(form, 2); });
+        // A cancelled schedule reports nothing, whatever the count was.
+        test::ModalAnswerer answerer;
+        frame.OnCommand(command);
+        QCOMPARE(frame.View().Text(), QStringLiteral("kept\n"));
+        QVERIFY(!frame.Doc().IsModified());
+        QVERIFY(answerer.texts.isEmpty());
     }
 };
 
