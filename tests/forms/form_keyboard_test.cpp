@@ -5,7 +5,10 @@
 #include "app/forms/mnemonics.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
 
 namespace kavrel::test {
 
@@ -31,6 +34,42 @@ protected:
     void OnClicked(int id) override {
         if (id == IDOK)
             ++presses;
+        else
+            CFormModel::OnClicked(id);
+    }
+};
+
+// A list whose entries must not hold letters, checked on the line under the caret; its button
+// opens a sub-form.
+class ListForm : public CFormModel {
+public:
+    ListForm() : CFormModel(998, "List") {
+        AddLabel(200, "Cash\r\nFlows:");
+        AddControl({201, ControlKind::List, {}, EditRule::CashFlowList});
+        AddButton(202, "&Do...");
+        AddButton(IDCANCEL, "Cancel");
+        SetButtons({IDCANCEL});
+        AddSection({0, {{200, 201, 0, 202}}});
+    }
+    FieldTable Table() const override { return {}; }
+    std::vector<int> caretLines;
+    DefaultButtonForm subForm{false};
+    FormResult subResult = FormResult::None;
+
+protected:
+    void OnEditChange(int id) override {
+        const int line = Host()->CaretLine(id);
+        caretLines.push_back(line);
+        std::string text = Text(id) + "\r\n";
+        for (int skip = 0; skip < line; ++skip)
+            text.erase(0, text.find("\r\n") + 2);
+        text.erase(text.find("\r\n"));
+        for (char c : text)
+            if (std::isalpha(static_cast<unsigned char>(c))) Reject(id, KeystrokeVerdict::Reject());
+    }
+    void OnClicked(int id) override {
+        if (id == 202)
+            subResult = Host()->RunSubForm(subForm);
         else
             CFormModel::OnClicked(id);
     }
@@ -188,6 +227,45 @@ private slots:
         QCOMPARE(marked, (QStringList{"R&ate:", "Rent && &Tax:", "Rr", "Zz"}));
         QCOMPARE(StripMnemonic(marked[1]), QString("Rent & Tax:"));
         QCOMPARE(MnemonicLetter(marked[1]), QChar('t'));
+    }
+
+    void listsCheckTheLineUnderTheCaret() {
+        ListForm model;
+        CFormDialog dialog(model, nullptr, nullptr);
+        dialog.show();
+        auto* list = qobject_cast<QPlainTextEdit*>(dialog.Widget(201));
+        QVERIFY(list);
+        const QFontMetrics metrics(list->font()); // entries line up in columns
+        QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
+        QCOMPARE(qobject_cast<QLabel*>(dialog.Widget(200))->text().count(u'\n'), 1);
+        QCOMPARE(list->accessibleName(), QString("Cash Flows"));
+        list->setFocus();
+        QTest::keyClicks(list, "12");
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClicks(list, "3x4");
+        QCOMPARE(list->toPlainText(), QString("12\n34"));
+        QCOMPARE(model.Text(201), std::string("12\r\n34"));
+        QCOMPARE(model.caretLines.back(), 1);
+        QCOMPARE(Feedback::Beeps(), 1);
+        list->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(list, "y");
+        QCOMPARE(model.caretLines.back(), 0);
+        QCOMPARE(list->toPlainText(), QString("12\n34"));
+    }
+
+    void aSubFormRunsOverItsForm() {
+        ListForm model;
+        CFormDialog dialog(model, nullptr, nullptr);
+        dialog.show();
+        QTimer::singleShot(0, [&] {
+            auto* sub = qobject_cast<CFormDialog*>(QApplication::activeModalWidget());
+            QVERIFY(sub && sub != &dialog && sub->parentWidget() == &dialog);
+            QTest::keyClick(sub->Widget(101), Qt::Key_Escape);
+        });
+        QTest::mouseClick(dialog.Widget(202), Qt::LeftButton);
+        QCOMPARE(model.subResult, FormResult::Cancel);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!model.subForm.Host());
     }
 
     void f1OpensTheFormsTopic() {

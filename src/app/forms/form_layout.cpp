@@ -119,7 +119,10 @@ QWidget* CFormDialog::CreateControl(int id, const QString& accessibleName) {
     }
     case ControlKind::List: {
         auto* list = new QPlainTextEdit(this);
-        list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixed.setStyleHint(QFont::TypeWriter);
+        fixed.setFixedPitch(true);
+        list->setFont(fixed);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         list->setLineWrapMode(QPlainTextEdit::NoWrap);
         list->setTabChangesFocus(true);
