@@ -29,6 +29,7 @@ public:
     }
     FieldTable Table() const override { return {}; }
     int presses = 0;
+    std::vector<int> left;
 
 protected:
     void OnClicked(int id) override {
@@ -37,6 +38,7 @@ protected:
         else
             CFormModel::OnClicked(id);
     }
+    void OnKillFocus(int id) override { left.push_back(id); }
 };
 
 // A list whose entries must not hold letters, checked on the line under the caret; its button
@@ -203,6 +205,7 @@ private slots:
         QTest::keyClick(dialog.Widget(101), Qt::Key_Return);
         QCOMPARE(model.presses, withDefault ? 1 : 0);
         QCOMPARE(QApplication::focusWidget(), dialog.Widget(withDefault ? 101 : 103));
+        QCOMPARE(model.left, withDefault ? std::vector<int>{} : std::vector<int>{101});
     }
 
     void fieldsAreNamedAndReachableByKeyboard() {
