@@ -13,6 +13,10 @@
 #include "calculators/simple_interest/simple_interest_dlg.h"
 #include "calculators/unequal_payments/unequal_payments_dlg.h"
 #include "resources/strings.h"
+#include "worksheets/income_from_savings/income_from_savings_dlg.h"
+#include "worksheets/prepay/prepay_dlg.h"
+#include "worksheets/purchased_mortgage/purchased_mortgage_dlg.h"
+#include "worksheets/refinance/refinance_dlg.h"
 
 namespace kavrel {
 
@@ -43,6 +47,10 @@ std::span<const FormEntry> FormCatalog() {
         {"certificate-of-deposit", CCertificateOfDepositDlg::CommandId, "Certificate of Deposit (CD)", Make<CCertificateOfDepositDlg>()},
         {"discounted-note", CDiscountedNoteDlg::CommandId, "Discounted Note", Make<CDiscountedNoteDlg>()},
         {"date-arithmetic", CDateArithmeticDlg::CommandId, "Date Arithmetic", Make<CDateArithmeticDlg>()},
+        {"refinance-mortgage", CRefinanceDlg::CommandId, "Refinancing a Mortgage", Make<CRefinanceDlg>()},
+        {"prepay-mortgage", CPrepayDlg::CommandId, "Prepay Mortgage", Make<CPrepayDlg>()},
+        {"purchased-mortgage", CPurchasedMortgageDlg::CommandId, "Purchased Mortgage Yield", Make<CPurchasedMortgageDlg>()},
+        {"income-from-savings", CIncomeFromSavingsDlg::CommandId, "Income From Your Savings", Make<CIncomeFromSavingsDlg>()},
     };
     return entries;
 }
