@@ -7,6 +7,7 @@
 #include "entry/form_model.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,7 @@ public:
     void EndForm(FormResult r) override { result = r; }
     FormResult RunSubForm(CFormModel& sub) override {
         subForms.push_back(&sub);
-        return subFormResult;
+        return runSubForm ? runSubForm(sub) : subFormResult;
     }
 
     std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
@@ -68,6 +69,8 @@ public:
     bool answerYes = true;
     FormResult result = FormResult::None;
     FormResult subFormResult = FormResult::Ok;
+    // When set, runs each sub-form (fills it in and closes it) in place of subFormResult.
+    std::function<FormResult(CFormModel&)> runSubForm;
     std::vector<std::string> messages;
     std::vector<MessageIcon> icons;
     std::vector<CFormModel*> subForms;
