@@ -1,0 +1,180 @@
+#include "worksheets/prepay/prepay_dlg.h"
+
+#include "document/record.h"
+#include "worksheets/worksheet_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace kavrel {
+namespace {
+
+using test::LoanData;
+using test::LoopBalance;
+using test::WorksheetDriver;
+
+using P = CPrepayDlg;
+enum { Calculate = 1001, Record = 1003 };
+
+struct Prepay {
+    // Step 1: a 30-year 7.5 % mortgage of 100000 (payment 699.21) with the given balloon.
+    void Step1(const char* balloon = "0") {
+        drive.actions.push_back(LoanData("360", "7.5", "100000", balloon));
+        drive.host.Click(P::IDC_DO_LOAN);
+    }
+    void Step2(const char* paymentsMade, const char* newPayment, const char* rate = "5",
+               const char* tax = "28") {
+        drive.host.Enter(P::IDC_PAYMENTS_MADE, paymentsMade);
+        drive.host.Enter(P::IDC_NEW_PAYMENT, newPayment);
+        drive.host.Enter(P::IDC_INVESTMENT_RATE, rate);
+        drive.host.Enter(P::IDC_TAX_BRACKET, tax);
+        drive.host.Click(Calculate);
+    }
+    double Value(int id) const { return LeadingDouble(dlg.Text(id)); }
+
+    CPrepayDlg dlg;
+    WorksheetDriver drive{dlg};
+};
+
+TEST(Prepay, OpensWithZeroPaymentsMadeAndNoResults) {
+    Prepay f;
+    EXPECT_EQ(f.dlg.Caption(), "Prepay Mortgage");
+    EXPECT_EQ(f.dlg.Text(P::IDC_PAYMENTS_MADE), "0");
+    EXPECT_EQ(f.dlg.Text(P::IDC_TAX_BRACKET), "0.000");
+    EXPECT_EQ(f.dlg.Text(P::IDC_BENEFIT), "0.00");
+    EXPECT_EQ(f.dlg.Text(P::IDC_PERIODS), "periods");
+    for (int id :
+         {P::IDC_CURRENT_PAYMENT, P::IDC_NOW_OWE, P::IDC_NEW_PAYMENT, P::IDC_INVESTMENT_RATE,
+          P::IDC_PAYOFF, P::IDC_PREPAY_SAVINGS, P::IDC_INVEST_SAVINGS})
+        EXPECT_EQ(f.dlg.Text(id), "") << id;
+    EXPECT_FALSE(f.dlg.IsEnabled(Record));
+}
+
+TEST(Prepay, CalculateRefusals) {
+    const struct {
+        bool step1;
+        const char *paymentsMade, *newPayment;
+        const char* message;
+        int focus;
+        const char* periods; // the text beside the payoff count afterwards
+    } cases[] = {
+        {false, "0", "800", "Please enter data...", P::IDC_CURRENT_PAYMENT, "periods"},
+        {true, "60", "699.20", "New payment is too small...", P::IDC_NEW_PAYMENT, "periods"},
+        {true, "360", "800", "Number is too large...", P::IDC_PAYMENTS_MADE, "periods"},
+        // Paid off within the first period: the count is rejected after the text changed.
+        {true, "359", "5000", "Unknown exceeds preset limits...", 0, "periods (Monthly)"},
+    };
+    for (const auto& c : cases) {
+        Prepay f;
+        if (c.step1) {
+            f.Step1();
+        }
+        f.Step2(c.paymentsMade, c.newPayment);
+        EXPECT_EQ(f.drive.host.LastMessage(), c.message);
+        if (c.focus) {
+            EXPECT_EQ(f.drive.host.focus, c.focus) << c.message;
+        }
+        EXPECT_EQ(f.dlg.Text(P::IDC_PERIODS), c.periods) << c.message;
+        EXPECT_EQ(f.dlg.Text(P::IDC_PAYOFF), "") << c.message;
+        EXPECT_FALSE(f.dlg.IsEnabled(Record)) << c.message;
+    }
+}
+
+TEST(Prepay, ALargerPaymentPaysTheLoanOffEarlier) {
+    Prepay f;
+    f.Step1();
+    f.Step2("60", "800");
+    ASSERT_TRUE(f.drive.host.messages.empty()) << f.drive.host.LastMessage();
+    const double owe = LoopBalance(100000, 7.5, 12, 699.21, 60);
+    EXPECT_EQ(f.dlg.Text(P::IDC_NOW_OWE), FormatFixed(owe, 2));
+    // Paying 800 a month, the balance turns negative during the 216th payment.
+    EXPECT_GT(LoopBalance(owe, 7.5, 12, 800, 215), 0.0);
+    EXPECT_LT(LoopBalance(owe, 7.5, 12, 800, 216), 0.0);
+    EXPECT_EQ(f.dlg.Text(P::IDC_PAYOFF), "216");
+    EXPECT_EQ(f.dlg.Text(P::IDC_PERIODS), "periods (Monthly)");
+    // Once the prepaid loan is gone, the regular loan still owes what the extra payments
+    // would have grown to at the loan's own rate.
+    const double n = std::log(800 / (800 - 0.075 / 12 * owe)) / std::log(1 + 0.075 / 12);
+    const double owedStill = (800 - 699.21) * (std::pow(1 + 0.075 / 12, n) - 1) / (0.075 / 12);
+    EXPECT_NEAR(f.Value(P::IDC_PREPAY_SAVINGS), owedStill, 0.006);
+    EXPECT_TRUE(f.dlg.IsEnabled(Record));
+}
+
+TEST(Prepay, TheRequiredPaymentAgainLeavesOnlyTheBalloon) {
+    const struct {
+        const char *balloon, *paymentsMade;
+        const char *payoff, *prepaySavings, *nowOwe;
+    } cases[] = {
+        {"0", "60", "300", "", "94617.76"},
+        {"0", "0", "360", "", "100000.00"}, // nothing paid yet: the principal is owed
+        {"20000", "60", "300", "20000.00", nullptr},
+    };
+    for (const auto& c : cases) {
+        Prepay f;
+        f.Step1(c.balloon);
+        const std::string payment = f.dlg.Text(P::IDC_CURRENT_PAYMENT);
+        f.Step2(c.paymentsMade, payment.c_str(), "5", "99");
+        ASSERT_TRUE(f.drive.host.messages.empty()) << f.drive.host.LastMessage();
+        EXPECT_EQ(f.dlg.Text(P::IDC_PAYOFF), c.payoff) << c.balloon;
+        EXPECT_EQ(f.dlg.Text(P::IDC_PREPAY_SAVINGS), c.prepaySavings) << c.balloon;
+        EXPECT_EQ(f.dlg.Text(P::IDC_INVEST_SAVINGS), "") << "nothing invested";
+        if (c.nowOwe) {
+            EXPECT_EQ(f.dlg.Text(P::IDC_NOW_OWE), c.nowOwe);
+        }
+    }
+}
+
+TEST(Prepay, RedoingStepOneClearsTheResultsButKeepsStepTwo) {
+    Prepay f;
+    f.Step1();
+    f.Step2("60", "800");
+    f.drive.host.Enter(P::IDC_NEW_PAYMENT, "900"); // typed, never read
+    f.Step1();
+    EXPECT_EQ(f.dlg.Text(P::IDC_NEW_PAYMENT), "800.00");
+    EXPECT_EQ(f.dlg.Text(P::IDC_PAYMENTS_MADE), "60");
+    EXPECT_EQ(f.dlg.Text(P::IDC_TAX_BRACKET), "28.000");
+    for (int id : {P::IDC_NOW_OWE, P::IDC_PAYOFF, P::IDC_PREPAY_SAVINGS, P::IDC_INVEST_SAVINGS})
+        EXPECT_EQ(f.dlg.Text(id), "") << id;
+    EXPECT_EQ(f.dlg.Text(P::IDC_BENEFIT), "0.00");
+    EXPECT_TRUE(f.dlg.IsEnabled(Record));
+    f.drive.host.Click(Record);
+    EXPECT_NE(f.drive.doc.text.find("\r\nYou Now Owe ($):" + std::string(47, ' ') + "\r\n"),
+              std::string::npos);
+    EXPECT_NE(f.drive.doc.text.find("\r\nMortgage will be paid off in 0 periods (Monthly)\r\n"),
+              std::string::npos);
+}
+
+TEST(Prepay, RecordsSixtyThreeColumnsWithThePayoffLine) {
+    Prepay f;
+    f.Step1();
+    f.Step2("60", "800");
+    f.drive.host.Click(Record);
+    EXPECT_EQ(f.drive.host.result, FormResult::Ok);
+    EXPECT_EQ(RecordWidth(), 50);
+    EXPECT_EQ(f.drive.doc.text,
+              "\r\n"
+              "                        PREPAY MORTGAGE\r\n"
+              "\r\n"
+              "Current Loan Data:\r\n"
+              "   Payments are Made:                                   Monthly\r\n"
+              "   Number of Payments:                                      360\r\n"
+              "   Annual Rate (%):                                       7.500\r\n"
+              "   Loan Principal ($):                                100000.00\r\n"
+              "   Balloon Payment ($):                                    0.00\r\n"
+              "\r\n"
+              "Number of Payments Made:                                     60\r\n"
+              "Your Current Payment ($):                                699.21\r\n"
+              "You Now Owe ($):                                       94617.76\r\n"
+              "New Loan Payment ($):                                    800.00\r\n"
+              "Average Annual Rate Earned on Your Investments (%):       5.000\r\n"
+              "Your Tax Bracket (%):                                    28.000\r\n"
+              "Mortgage will be paid off in 216 periods (Monthly)\r\n"
+              "Prepayment Savings at payoff time ($):                 45708.26\r\n"
+              "Your Investment Savings at payoff time ($):            30512.99\r\n"
+              "\r\n"
+              "Benefit of Mortgage Prepayment over\r\n"
+              "Your Investments (favorable if plus) ($):              15195.27\r\n"
+              "                                                     ----------\r\n");
+}
+
+} // namespace
+} // namespace kavrel
