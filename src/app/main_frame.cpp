@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -46,9 +47,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     connect(m_view, &QPlainTextEdit::textChanged, this, &CMainFrame::UpdateEditCommands);
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateEditCommands);
     if (QClipboard* clipboard = QApplication::clipboard())
-        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdateEditCommands);
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdatePasteCommand);
     UpdateCaption();
     UpdateEditCommands();
+    // Asking the clipboard takes a round trip to the display: after the window shows.
+    QTimer::singleShot(0, this, &CMainFrame::UpdatePasteCommand);
     resize(720, 520);
     m_view->setFocus();
 }
@@ -158,10 +161,13 @@ void CMainFrame::UpdateEditCommands() {
     const bool selection = m_view->textCursor().hasSelection();
     Action(ID_EDIT_CUT)->setEnabled(selection);
     Action(ID_EDIT_COPY)->setEnabled(selection);
+    Action(ID_EDIT_CLEAR_ALL)->setEnabled(m_doc->CanClearAll());
+}
+
+void CMainFrame::UpdatePasteCommand() {
     const QClipboard* clipboard = QApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
     Action(ID_EDIT_PASTE)->setEnabled(data && data->hasText());
-    Action(ID_EDIT_CLEAR_ALL)->setEnabled(m_doc->CanClearAll());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

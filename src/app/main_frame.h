@@ -50,6 +50,7 @@ private:
     void CreateHiddenCommands();
     void UpdateCaption();
     void UpdateEditCommands();
+    void UpdatePasteCommand();
 
     // Handlers
     void OnFileOpen();
