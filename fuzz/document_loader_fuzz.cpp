@@ -1,0 +1,76 @@
+// The document's file form: encoding detection, line ends and the size limit. Whatever bytes
+// a file holds, the text read from it holds no CR, and saving it and reading it back gives
+// the same text (and the same bytes on every later save). Inputs that start with 'L' are
+// spread to a file around the size limit and go through ReadTextFile.
+
+#include "document/text_file.h"
+#include "fuzz_check.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include <unistd.h>
+
+using namespace kavrel;
+
+namespace {
+
+const QString& ScratchPath() {
+    static const QString path =
+        QDir::temp().filePath(QStringLiteral("kavrel-loader-fuzz-%1.txt").arg(getpid()));
+    return path;
+}
+
+void CheckRoundTrip(const QByteArray& bytes) {
+    const QString text = DecodeFileText(bytes);
+    FUZZ_CHECK(!text.contains(u'\r'));
+    const QByteArray saved = EncodeFileText(text);
+    FUZZ_CHECK(saved.size() >= FileLength(text));
+    const QString reopened = DecodeFileText(saved);
+    FUZZ_CHECK(reopened == text);
+    FUZZ_CHECK(EncodeFileText(reopened) == saved);
+    // Valid UTF-8 without CR and byte-order mark is its own file form, line ends aside.
+    if (!bytes.contains('\r') && !bytes.startsWith("\xEF\xBB\xBF") &&
+        QString::fromUtf8(bytes).toUtf8() == bytes)
+        FUZZ_CHECK(saved == QByteArray(bytes).replace("\n", "\r\n"));
+}
+
+void CheckSizeLimit(const QByteArray& pattern, unsigned char offset) {
+    // Around the limit: up to 128 bytes short of it, or over it.
+    const qsizetype size = MaxDocumentLength - 64 + offset % 128;
+    QByteArray bytes;
+    bytes.reserve(size);
+    while (bytes.size() < size)
+        bytes.append(pattern.left(size - bytes.size()));
+    {
+        QFile file(ScratchPath());
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        FUZZ_CHECK(file.write(bytes) == bytes.size());
+    }
+    QString text;
+    QString error;
+    const ReadStatus status = ReadTextFile(ScratchPath(), text, error);
+    FUZZ_CHECK(status != ReadStatus::Failed);
+    if (size > MaxDocumentLength) {
+        FUZZ_CHECK(status == ReadStatus::TooLarge);
+    } else if (status == ReadStatus::Ok) {
+        FUZZ_CHECK(text == DecodeFileText(bytes));
+        FUZZ_CHECK(FileLength(text) <= MaxDocumentLength);
+        FUZZ_CHECK(EncodeFileText(text).size() >= FileLength(text));
+    } else {
+        // Refused though small enough: only because its line ends grow when saved.
+        FUZZ_CHECK(FileLength(DecodeFileText(bytes)) > MaxDocumentLength);
+    }
+    QFile::remove(ScratchPath());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    CheckRoundTrip(bytes);
+    if (size >= 3 && data[0] == 'L') CheckSizeLimit(bytes.mid(2), data[1]);
+    return 0;
+}
