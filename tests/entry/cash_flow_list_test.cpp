@@ -87,36 +87,30 @@ TEST(ListLines, FollowTheAmountRulesOfTheirColumns) {
     }
 }
 
-TEST(ListTyping, AMinusIsRefusedInTheOneColumnList) {
-    Fixture f(ListColumns::One);
-    f.host.Type(List, "-");
-    EXPECT_EQ(f.form.Text(List), "");
-    EXPECT_EQ(f.host.beeps, 1);
-    EXPECT_TRUE(f.host.messages.empty());
-    EXPECT_EQ(f.form.Text(Count), ""); // a refused keystroke is not counted
-}
+struct TypingCase {
+    ListColumns columns;
+    const char* typed;
+    const char* shown;
+    int beeps;
+    const char* count; // a refused keystroke is not counted
+};
 
-TEST(ListTyping, AMinusStartsEitherAmountOfTheTwoColumnList) {
-    Fixture f(ListColumns::Two);
-    f.host.Type(List, "-100 -5");
-    EXPECT_EQ(f.form.Text(List), "-100 -5");
-    EXPECT_EQ(f.host.beeps, 0);
-    EXPECT_EQ(f.form.Text(Count), "1");
-}
-
-TEST(ListTyping, ASecondSpaceIsRefusedWhileTyping) {
-    Fixture f(ListColumns::Two);
-    f.host.Type(List, "1000  0");
-    EXPECT_EQ(f.form.Text(List), "1000 0");
-    EXPECT_EQ(f.host.beeps, 1);
-}
-
-TEST(ListTyping, EveryLineIsCountedIncludingAnEmptyLastOne) {
-    Fixture f(ListColumns::One);
-    f.host.Type(List, "100\r\n200");
-    EXPECT_EQ(f.form.Text(Count), "2");
-    f.host.Type(List, "\r\n");
-    EXPECT_EQ(f.form.Text(Count), "3");
+TEST(ListTyping, ChecksEveryKeystrokeAndCountsTheLines) {
+    const TypingCase cases[] = {
+        {ListColumns::One, "-", "", 1, ""},
+        {ListColumns::Two, "-100 -5", "-100 -5", 0, "1"}, // a minus starts either amount
+        {ListColumns::Two, "1000  0", "1000 0", 1, "1"},
+        {ListColumns::One, "100\r\n200", "100\r\n200", 0, "2"},
+        {ListColumns::One, "100\r\n200\r\n", "100\r\n200\r\n", 0, "3"}, // an empty last line
+    };
+    for (const TypingCase& c : cases) {
+        Fixture f(c.columns);
+        f.host.Type(List, c.typed);
+        EXPECT_EQ(f.form.Text(List), c.shown) << c.typed;
+        EXPECT_EQ(f.host.beeps, c.beeps) << c.typed;
+        EXPECT_TRUE(f.host.messages.empty()) << c.typed;
+        EXPECT_EQ(f.form.Text(Count), c.count) << c.typed;
+    }
 }
 
 TEST(ListTyping, DeletingInsideALineIsNeverChecked) {
