@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace kavrel {
 namespace {
 
@@ -14,23 +12,21 @@ using test::RecordingHost;
 
 enum { PerYear = 10, Periods = 11, Rate = 12, Present = 13, Future = 14 };
 enum { UnknownPeriods = 21, UnknownRate = 22, UnknownPresent = 23, UnknownFuture = 24 };
+enum { Calculate = 1001, Record = 1003 };
 
 struct Form {
-    Form() : host(dlg, &doc) {
+    explicit Form(size_t documentLimit = 1048575) : doc(documentLimit), host(dlg, &doc) {
         TheDecimalFieldMemory() = {};
         dlg.Open();
     }
-    // Fills the fields (an empty text skips the field), makes `unknown` the unknown and
-    // presses Calculate.
-    void Solve(int unknownButton, const char* periods, const char* rate, const char* pv,
-               const char* fv) {
-        host.Click(unknownButton);
+    // Makes `unknown` the unknown, enters the non-empty texts and presses Calculate.
+    void Solve(int unknown, const char* periods, const char* rate, const char* pv, const char* fv) {
+        host.Click(unknown);
         const std::pair<int, const char*> inputs[] = {
             {Periods, periods}, {Rate, rate}, {Present, pv}, {Future, fv}};
         for (auto [id, text] : inputs)
-            if (*text && dlg.IsEnabled(id))
-                host.Enter(id, text);
-        host.Click(1001);
+            if (*text && dlg.IsEnabled(id)) host.Enter(id, text);
+        host.Click(Calculate);
     }
     CCompoundDlg dlg;
     BufferTarget doc;
@@ -44,78 +40,54 @@ TEST(CompoundInterest, OpensWithFutureValueUnknown) {
         EXPECT_EQ(f.dlg.Text(id), "") << id;
     EXPECT_FALSE(f.dlg.IsEnabled(Future));
     EXPECT_TRUE(f.dlg.IsChecked(UnknownFuture));
-    EXPECT_FALSE(f.dlg.IsEnabled(1003));
+    EXPECT_FALSE(f.dlg.IsEnabled(Record));
     EXPECT_EQ(f.dlg.CurrentUnknown(), Future);
 }
 
 struct SolveCase {
-    const char* name;
-    int unknownButton;
-    int unknownField;
+    int unknownButton, unknownField;
     const char *periods, *rate, *pv, *fv;
-    const char* expected; // the unknown's text, or "" for "Unknown exceeds preset limits..."
+    const char* expected; // "" for "Unknown exceeds preset limits..."
 };
 
-// Expected values worked out by hand: 1000 * 1.02^40 = 2208.0397, ln(2)/ln(1.02) = 35.0028,
-// 2000 / 1.02^40 = 905.78.
+// By hand: 1000 * 1.02^40 = 2208.0397, ln(2) / ln(1.02) = 35.0028 (not rounded to whole
+// periods), 2000 / 1.02^40 = 905.78. Then no growth, a loss, an overflowing power, a present
+// value below a cent and a future value above the maximum.
 const SolveCase SolveCases[] = {
-    {"future value", UnknownFuture, Future, "40", "8", "1000", "", "2208.04"},
-    {"periods not rounded", UnknownPeriods, Periods, "", "8", "1000", "2000", "35.003"},
-    {"rate", UnknownRate, Rate, "40", "", "1000", "2208.04", "8.000"},
-    {"present value", UnknownPresent, Present, "40", "8", "", "2000", "905.78"},
-    {"periods with no growth", UnknownPeriods, Periods, "", "8", "1000", "1000", ""},
-    {"rate with a loss", UnknownRate, Rate, "40", "", "1000", "900", ""},
-    {"overflowing power", UnknownFuture, Future, "999999", "9999", "1000", "", ""},
-    {"present value below a cent", UnknownPresent, Present, "999999", "50", "", "1", ""},
-    {"future value above the maximum", UnknownFuture, Future, "400", "80", "1000000", "", ""},
+    {UnknownFuture, Future, "40", "8", "1000", "", "2208.04"},
+    {UnknownPeriods, Periods, "", "8", "1000", "2000", "35.003"},
+    {UnknownRate, Rate, "40", "", "1000", "2208.04", "8.000"},
+    {UnknownPresent, Present, "40", "8", "", "2000", "905.78"},
+    {UnknownPeriods, Periods, "", "8", "1000", "1000", ""},
+    {UnknownRate, Rate, "40", "", "1000", "900", ""},
+    {UnknownFuture, Future, "999999", "9999", "1000", "", ""},
+    {UnknownPresent, Present, "999999", "50", "", "1", ""},
+    {UnknownFuture, Future, "400", "80", "1000000", "", ""},
 };
 
-class CompoundSolve : public testing::TestWithParam<SolveCase> {};
-
-TEST_P(CompoundSolve, ShowsTheResultOrRejectsIt) {
-    const SolveCase& c = GetParam();
-    Form f;
-    f.Solve(c.unknownButton, c.periods, c.rate, c.pv, c.fv);
-    EXPECT_EQ(f.dlg.Text(c.unknownField), c.expected);
-    if (*c.expected) {
-        EXPECT_TRUE(f.host.messages.empty()) << f.host.LastMessage();
-        EXPECT_TRUE(f.dlg.IsEnabled(1003));
-        EXPECT_TRUE(f.dlg.IsEnabled(c.unknownField));
-    } else {
-        EXPECT_EQ(f.host.LastMessage(), LoadString(IDS_UNKNOWN_EXCEEDS_LIMITS));
-        EXPECT_FALSE(f.dlg.IsEnabled(1003));
+TEST(CompoundInterest, SolvesTheUnknownOrRejectsIt) {
+    for (const SolveCase& c : SolveCases) {
+        SCOPED_TRACE(testing::Message() << c.unknownField << " " << c.expected);
+        Form f;
+        f.Solve(c.unknownButton, c.periods, c.rate, c.pv, c.fv);
+        EXPECT_EQ(f.dlg.Text(c.unknownField), c.expected);
+        EXPECT_EQ(f.host.LastMessage(), *c.expected ? "" : LoadString(IDS_UNKNOWN_EXCEEDS_LIMITS));
+        EXPECT_EQ(f.dlg.IsEnabled(Record), *c.expected != 0);
+        if (*c.expected) {
+            EXPECT_TRUE(f.dlg.IsEnabled(c.unknownField));
+        }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Examples, CompoundSolve, testing::ValuesIn(SolveCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
-
-TEST(CompoundInterest, RewritesInputsInTheirFormats) {
-    Form f;
-    f.Solve(UnknownFuture, "40", "8", "1000", "");
-    EXPECT_EQ(f.dlg.Text(PerYear), "4");
-    EXPECT_EQ(f.dlg.Text(Periods), "40.000");
-    EXPECT_EQ(f.dlg.Text(Rate), "8.000");
-    EXPECT_EQ(f.dlg.Text(Present), "1000.00");
 }
 
 TEST(CompoundInterest, CalculateChecksTheInputs) {
     Form f;
-    f.host.Enter(Periods, "40");
-    f.host.Enter(Rate, "8");
-    f.host.Click(1001);
+    f.Solve(UnknownFuture, "40", "8", "", "");
     EXPECT_EQ(f.host.LastMessage(), LoadString(IDS_ENTER_DATA));
     EXPECT_EQ(f.host.focus, Present);
 
     f.host.Enter(Present, "0.00");
-    EXPECT_TRUE(f.host.messages.size() == 1); // no minimum check while typing
-    f.host.Click(1001);
+    EXPECT_EQ(f.host.messages.size(), 1u); // no minimum check while typing
+    f.host.Click(Calculate);
     EXPECT_EQ(f.host.LastMessage(), LoadString(IDS_NUMBER_EXCEEDS_LIMITS));
     EXPECT_EQ(f.host.focus, Present);
 }
@@ -128,7 +100,7 @@ TEST(CompoundInterest, KeystrokesAreCheckedInTheField) {
     f.host.Enter(PerYear, "0");
     EXPECT_EQ(f.dlg.Text(PerYear), "");
     EXPECT_EQ(f.host.LastMessage(), LoadString(IDS_NUMBER_TOO_SMALL));
-    int beeps = f.host.beeps;
+    const int beeps = f.host.beeps;
     f.host.Enter(Present, "12.345");
     EXPECT_EQ(f.dlg.Text(Present), "12.34");
     EXPECT_EQ(f.host.beeps, beeps + 1);
@@ -150,31 +122,35 @@ TEST(CompoundInterest, SwitchingTheUnknownRestoresTheSavedText) {
 TEST(CompoundInterest, RecordWritesTheFieldsAsShownAndCloses) {
     Form f;
     f.Solve(UnknownFuture, "40", "8", "1000", "");
-    f.host.Click(1003);
-    const std::string expected = "\r\n" + std::string(16, ' ') + "COMPOUND INTEREST\r\n\r\n"
-                                 "Compounding Periods per Year:" + std::string(20, ' ') + "4\r\n"
-                                 "Number of Periods:" + std::string(26, ' ') + "40.000\r\n"
-                                 "Annual Rate (%):" + std::string(29, ' ') + "8.000\r\n"
-                                 "Present Value ($):" + std::string(25, ' ') + "1000.00\r\n"
-                                 "Future Value ($):" + std::string(26, ' ') + "2208.04\r\n";
+    f.host.Click(Record);
+    const std::string expected = "\r\n" + std::string(16, ' ') +
+                                 "COMPOUND INTEREST\r\n\r\n"
+                                 "Compounding Periods per Year:" +
+                                 std::string(20, ' ') +
+                                 "4\r\n"
+                                 "Number of Periods:" +
+                                 std::string(26, ' ') +
+                                 "40.000\r\n"
+                                 "Annual Rate (%):" +
+                                 std::string(29, ' ') +
+                                 "8.000\r\n"
+                                 "Present Value ($):" +
+                                 std::string(25, ' ') +
+                                 "1000.00\r\n"
+                                 "Future Value ($):" +
+                                 std::string(26, ' ') + "2208.04\r\n";
     EXPECT_EQ(f.doc.text, expected);
     EXPECT_EQ(f.host.result, FormResult::Ok);
 }
 
 TEST(CompoundInterest, ARecordThatDoesNotFitIsRefusedWhole) {
-    CCompoundDlg dlg;
-    BufferTarget doc(100);
-    RecordingHost host(dlg, &doc);
-    dlg.Open();
-    host.Enter(Periods, "40");
-    host.Enter(Rate, "8");
-    host.Enter(Present, "1000");
-    host.Click(1001);
-    host.Click(1003);
-    EXPECT_EQ(doc.text, "");
-    EXPECT_EQ(host.LastMessage(), LoadString(IDS_DOCUMENT_FULL));
-    EXPECT_EQ(host.icons.back(), MessageIcon::Stop);
-    EXPECT_EQ(host.result, FormResult::None); // the form stays open
+    Form f(100);
+    f.Solve(UnknownFuture, "40", "8", "1000", "");
+    f.host.Click(Record);
+    EXPECT_EQ(f.doc.text, "");
+    EXPECT_EQ(f.host.LastMessage(), LoadString(IDS_DOCUMENT_FULL));
+    EXPECT_EQ(f.host.icons.back(), MessageIcon::Stop);
+    EXPECT_EQ(f.host.result, FormResult::None); // the form stays open
 }
 
 } // namespace
