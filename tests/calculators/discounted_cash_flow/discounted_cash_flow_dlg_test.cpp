@@ -63,63 +63,49 @@ const DcfCase DcfCases[] = {
      ""},
 };
 
-class DiscountedCashFlow : public testing::TestWithParam<DcfCase> {};
-
-TEST_P(DiscountedCashFlow, ShowsEveryMeasure) {
-    const DcfCase& c = GetParam();
-    Form f;
-    f.Run(c.perYear, c.rate, c.flows);
-    EXPECT_EQ(f.host.LastMessage(), c.message);
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_NPV), c.npv);
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_PI), c.pi);
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_PAYBACK), c.payback);
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_IRR), c.irr);
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_ROI), c.roi);
-    EXPECT_TRUE(f.dlg.IsEnabled(Record));
-}
-
-INSTANTIATE_TEST_SUITE_P(Examples, DiscountedCashFlow, testing::ValuesIn(DcfCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
-
-struct StopCase {
-    const char* perYear;
-    const char* flows;
-    const char* message;
-    int focus;
-};
-
-TEST(DiscountedCashFlowStops, WhenTheSeriesIsShortOrIncomplete) {
-    const StopCase cases[] = {
-        {"1", "", "Not enough cash flows...", Dlg::IDC_CASH_FLOWS},
-        {"1", "1000 0", "Not enough cash flows...", Dlg::IDC_CASH_FLOWS},
-        {"1", "1000 0\r\n0 600\r\n", "Cash flows not complete...", Dlg::IDC_CASH_FLOWS},
-        {"1", "1000 0\r\n600", "Cash flows not complete...", Dlg::IDC_CASH_FLOWS},
-        {"", "1000 0\r\n0 600", "Please enter data...", Dlg::IDC_PER_YEAR},
-    };
-    for (const StopCase& c : cases) {
+TEST(DiscountedCashFlow, ShowsEveryMeasure) {
+    for (const DcfCase& c : DcfCases) {
+        SCOPED_TRACE(c.name);
         Form f;
-        f.Run(c.perYear, "", c.flows);
-        EXPECT_EQ(f.host.LastMessage(), c.message) << c.flows;
-        EXPECT_EQ(f.host.focus, c.focus) << c.flows;
-        EXPECT_FALSE(f.dlg.IsEnabled(Record)) << c.flows;
+        f.Run(c.perYear, c.rate, c.flows);
+        EXPECT_EQ(f.host.LastMessage(), c.message);
+        const std::pair<int, const char*> results[] = {{Dlg::IDC_NPV, c.npv},
+                                                       {Dlg::IDC_PI, c.pi},
+                                                       {Dlg::IDC_PAYBACK, c.payback},
+                                                       {Dlg::IDC_IRR, c.irr},
+                                                       {Dlg::IDC_ROI, c.roi}};
+        for (auto [id, text] : results)
+            EXPECT_EQ(f.dlg.Text(id), text) << id;
+        EXPECT_TRUE(f.dlg.IsEnabled(Record));
     }
 }
 
-TEST(DiscountedCashFlowOpening, ShowsZeroResultsAndOneFlowAYear) {
-    Form f;
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_PER_YEAR), "1");
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_COUNT), "");
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_NPV), "0.00");
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_PI), "0.00");
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_PAYBACK), "0.00");
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_IRR), "");
-    EXPECT_EQ(f.dlg.Text(Dlg::IDC_ROI), "");
-    EXPECT_FALSE(f.dlg.IsEnabled(Record));
+TEST(DiscountedCashFlow, OpensWithZeroResultsAndStopsWhenTheSeriesIsShortOrIncomplete) {
+    Form opened;
+    EXPECT_EQ(opened.dlg.Text(Dlg::IDC_PER_YEAR), "1");
+    for (int id : {Dlg::IDC_COUNT, Dlg::IDC_IRR, Dlg::IDC_ROI})
+        EXPECT_EQ(opened.dlg.Text(id), "") << id;
+    for (int id : {Dlg::IDC_NPV, Dlg::IDC_PI, Dlg::IDC_PAYBACK})
+        EXPECT_EQ(opened.dlg.Text(id), "0.00") << id;
+    EXPECT_FALSE(opened.dlg.IsEnabled(Record));
+
+    struct Case {
+        const char *perYear, *flows, *message;
+    };
+    const Case cases[] = {
+        {"1", "", "Not enough cash flows..."},
+        {"1", "1000 0", "Not enough cash flows..."},
+        {"1", "1000 0\r\n0 600\r\n", "Cash flows not complete..."},
+        {"1", "1000 0\r\n600", "Cash flows not complete..."},
+        {"", "1000 0\r\n0 600", "Please enter data..."},
+    };
+    for (const Case& c : cases) {
+        Form f;
+        f.Run(c.perYear, "", c.flows);
+        EXPECT_EQ(f.host.LastMessage(), c.message) << c.flows;
+        EXPECT_EQ(f.host.focus, *c.perYear ? Dlg::IDC_CASH_FLOWS : Dlg::IDC_PER_YEAR) << c.flows;
+        EXPECT_FALSE(f.dlg.IsEnabled(Record)) << c.flows;
+    }
 }
 
 TEST(DiscountedCashFlowList, TakesNegativeAmountsAndCountsAFinalEnter) {
