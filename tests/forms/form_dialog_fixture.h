@@ -65,7 +65,8 @@ struct Feedback {
 
 // The Compound Interest form in a shown dialog, with a document behind it.
 struct CompoundForm {
-    CompoundForm() : dialog(model, &document, nullptr) {
+    explicit CompoundForm(size_t documentLimit = 1048575)
+        : document(documentLimit), dialog(model, &document, nullptr) {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     }
@@ -82,6 +83,12 @@ struct CompoundForm {
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
     QString Text(int id) const { return Edit(id)->text(); }
+    // The first example: 1000 at 8 % for 40 quarters.
+    void TypeExample() {
+        Type(Periods, "40");
+        Type(Rate, "8");
+        Type(Present, "1000");
+    }
 
     CCompoundDlg model;
     BufferTarget document;

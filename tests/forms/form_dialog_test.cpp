@@ -14,14 +14,16 @@ int RunKeyboardTests(int argc, char** argv);
 
 namespace {
 
+std::string Line(const std::string& label, const std::string& value) {
+    return label + std::string(50 - label.size() - value.size(), ' ') + value + "\r\n";
+}
+
 // The record of the first example, as the program writes it into the document.
 std::string ExpectedFirstRecord() {
     return "\r\n" + std::string(16, ' ') + "COMPOUND INTEREST\r\n\r\n" +
-           "Compounding Periods per Year:" + std::string(20, ' ') + "4\r\n" +
-           "Number of Periods:" + std::string(26, ' ') + "40.000\r\n" +
-           "Annual Rate (%):" + std::string(29, ' ') + "8.000\r\n" +
-           "Present Value ($):" + std::string(25, ' ') + "1000.00\r\n" +
-           "Future Value ($):" + std::string(26, ' ') + "2208.04\r\n";
+           Line("Compounding Periods per Year:", "4") + Line("Number of Periods:", "40.000") +
+           Line("Annual Rate (%):", "8.000") + Line("Present Value ($):", "1000.00") +
+           Line("Future Value ($):", "2208.04");
 }
 
 } // namespace
@@ -72,17 +74,6 @@ private slots:
         QVERIFY(Feedback::events.empty());
     }
 
-    void rewritesTheInputsInTheirFormats() {
-        CompoundForm form;
-        form.Type(Periods, "40");
-        form.Type(Rate, "8");
-        form.Type(Present, "1000");
-        form.Click(1001);
-        QCOMPARE(form.Text(Periods), QString("40.000"));
-        QCOMPARE(form.Text(Rate), QString("8.000"));
-        QCOMPARE(form.Text(Present), QString("1000.00"));
-    }
-
     void calculateReportsAMissingField() {
         CompoundForm form;
         form.Type(Periods, "40");
@@ -94,10 +85,10 @@ private slots:
 
     void switchingTheUnknownRestoresTheSavedText() {
         CompoundForm form;
-        form.Type(Periods, "40");
-        form.Type(Rate, "8");
-        form.Type(Present, "1000");
+        form.TypeExample();
         form.Click(1001);
+        QCOMPARE(form.Text(Periods), QString("40.000")); // inputs rewritten in their formats
+        QCOMPARE(form.Text(Rate), QString("8.000"));
         form.Click(UnknownPresent);
         QCOMPARE(form.Text(Future), QString("2208.04"));
         QVERIFY(form.Edit(Future)->isEnabled());
@@ -131,14 +122,11 @@ private slots:
 
     void recordTakesAnEditMadeAfterCalculate() {
         CompoundForm form;
-        form.Type(Periods, "40");
-        form.Type(Rate, "8");
-        form.Type(Present, "1000");
+        form.TypeExample();
         form.Click(1001);
         form.Type(Present, "1200");
         form.Click(1003);
-        QVERIFY(form.document.text.find("Present Value ($):" + std::string(28, ' ') + "1200\r\n") !=
-                std::string::npos);
+        QVERIFY(form.document.text.find(Line("Present Value ($):", "1200")) != std::string::npos);
         QCOMPARE(form.dialog.result(), int(QDialog::Accepted));
     }
 
@@ -151,9 +139,7 @@ private slots:
         QFETCH(bool, byEscape);
         CompoundForm form;
         form.document.text = "kept";
-        form.Type(Periods, "40");
-        form.Type(Rate, "8");
-        form.Type(Present, "1000");
+        form.TypeExample();
         form.Click(1001);
         if (byEscape)
             QTest::keyClick(form.Edit(Present), Qt::Key_Escape);
@@ -166,19 +152,14 @@ private slots:
     }
 
     void aFullDocumentKeepsTheFormOpen() {
-        CCompoundDlg model;
-        BufferTarget document(100);
-        CFormDialog dialog(model, &document, nullptr);
-        dialog.show();
-        QTest::keyClicks(dialog.Widget(Periods), "40");
-        QTest::keyClicks(dialog.Widget(Rate), "8");
-        QTest::keyClicks(dialog.Widget(Present), "1000");
-        QTest::mouseClick(dialog.Widget(1001), Qt::LeftButton);
-        QTest::mouseClick(dialog.Widget(1003), Qt::LeftButton);
-        QCOMPARE(document.text, std::string());
+        CompoundForm form(100);
+        form.TypeExample();
+        form.Click(1001);
+        form.Click(1003);
+        QCOMPARE(form.document.text, std::string());
         QCOMPARE(Feedback::Messages(), std::vector<std::string>{"The Document Window is full..."});
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.Result(), FormResult::None);
+        QVERIFY(form.dialog.isVisible());
+        QCOMPARE(form.dialog.Result(), FormResult::None);
     }
 
     // Numbers are written with a point whatever the desktop's locale says.
@@ -188,9 +169,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         {
             CompoundForm form;
-            form.Type(Periods, "40");
-            form.Type(Rate, "8");
-            form.Type(Present, "1000");
+            form.TypeExample();
             form.Click(1001);
             QCOMPARE(form.Text(Future), QString("2208.04"));
             QCOMPARE(form.Text(Rate), QString("8.000"));
