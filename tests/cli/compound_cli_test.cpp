@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace kavrel {
 namespace {
@@ -15,14 +16,18 @@ std::string Line(const std::string& label, const std::string& value) {
     return label + std::string(50 - label.size() - value.size(), ' ') + value + "\r\n";
 }
 
-Args CompoundWith(Args args) {
-    args.insert(args.begin(), "compound-interest");
-    return args;
+// The words of a command line, split at blanks.
+Args Words(const std::string& line) {
+    std::istringstream words(line);
+    return {std::istream_iterator<std::string>(words), {}};
+}
+
+Args CompoundWith(const std::string& line) {
+    return Words("compound-interest " + line);
 }
 
 TEST(CompoundCli, RecordsTheFieldsAsRecordWould) {
-    auto run =
-        RunCli(CompoundWith({"number-of-periods=40", "annual-rate=8", "present-value=1000"}));
+    auto run = RunCli(CompoundWith("number-of-periods=40 annual-rate=8 present-value=1000"));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     // 1000 x (1 + 0.08 / 4)^40 = 2208.0397
@@ -39,7 +44,7 @@ TEST(CompoundCli, RecordsTheFieldsAsRecordWould) {
 
 struct SolveCase {
     const char* name;
-    Args args;
+    const char* args;
     const char* unknown;
     const char* expected;
 };
@@ -48,37 +53,24 @@ TEST(CompoundCli, SolvesEachUnknown) {
     // Worked out by hand: ln 2 / ln 1.02 = 35.0028; 2000 / 1.02^40 = 905.78;
     // (2208.04 / 1000)^(1/40) = 1.02000 gives 8 %.
     const SolveCase cases[] = {
-        {"future value",
-         {"number-of-periods=40", "annual-rate=8", "present-value=1000"},
-         "future-value",
+        {"future value", "number-of-periods=40 annual-rate=8 present-value=1000", "future-value",
          "2208.04"},
-        {"periods",
-         {"--solve", "number-of-periods", "present-value=1000", "future-value=2000",
-          "annual-rate=8"},
-         "number-of-periods",
-         "35.003"},
-        {"rate",
-         {"--solve", "annual-rate", "number-of-periods=40", "present-value=1000",
-          "future-value=2208.04"},
-         "annual-rate",
-         "8.000"},
+        {"periods", "--solve number-of-periods present-value=1000 future-value=2000 annual-rate=8",
+         "number-of-periods", "35.003"},
+        {"rate", "--solve annual-rate number-of-periods=40 present-value=1000 future-value=2208.04",
+         "annual-rate", "8.000"},
         {"present value",
-         {"--solve", "present-value", "number-of-periods=40", "annual-rate=8", "future-value=2000"},
-         "present-value",
-         "905.78"},
+         "--solve present-value number-of-periods=40 annual-rate=8 future-value=2000",
+         "present-value", "905.78"},
         {"options after the pairs still come first",
-         {"present-value=1000", "future-value=2000", "annual-rate=8", "--solve=number-of-periods"},
-         "number-of-periods",
-         "35.003"},
+         "present-value=1000 future-value=2000 annual-rate=8 --solve=number-of-periods",
+         "number-of-periods", "35.003"},
         {"the last pair of a key wins",
-         {"present-value=5", "number-of-periods=40", "annual-rate=8", "present-value=1000"},
-         "future-value",
+         "present-value=5 number-of-periods=40 annual-rate=8 present-value=1000", "future-value",
          "2208.04"},
     };
     for (const SolveCase& c : cases) {
-        Args args = CompoundWith(c.args);
-        args.push_back("--json");
-        auto run = RunCli(args);
+        auto run = RunCli(CompoundWith(c.args + std::string(" --json")));
         ASSERT_EQ(run.status, 0) << c.name << ": " << run.err;
         auto json = run.Json();
         EXPECT_EQ(json["fields"][c.unknown], c.expected) << c.name;
@@ -90,78 +82,58 @@ TEST(CompoundCli, SolvesEachUnknown) {
 }
 
 struct StopCase {
-    const char* name;
-    Args args;
+    const char* args;
     const char* message;
     const char* emptied; // the unknown that the failed result leaves empty, or nullptr
 };
 
 TEST(CompoundCli, CalculateThatStopsFailsWithItsMessage) {
+    const char* limits = "Unknown exceeds preset limits...";
     const StopCase cases[] = {
-        {"FV equal to PV, periods unknown",
-         {"--solve", "number-of-periods", "present-value=1000", "future-value=1000",
-          "annual-rate=8"},
-         "Unknown exceeds preset limits...",
+        // FV equal to PV, FV below PV, an overflowing power, FV above 1e10, PV below 0.01
+        {"--solve number-of-periods present-value=1000 future-value=1000 annual-rate=8", limits,
          "number-of-periods"},
-        {"FV below PV, rate unknown",
-         {"--solve", "annual-rate", "number-of-periods=40", "present-value=1000",
-          "future-value=900"},
-         "Unknown exceeds preset limits...",
+        {"--solve annual-rate number-of-periods=40 present-value=1000 future-value=900", limits,
          "annual-rate"},
-        {"overflowing power",
-         {"compounding-periods-per-year=1", "number-of-periods=999999", "annual-rate=9999",
-          "present-value=1000"},
-         "Unknown exceeds preset limits...",
-         "future-value"},
-        {"future value above 1e10",
-         {"number-of-periods=100", "annual-rate=100", "present-value=1000"},
-         "Unknown exceeds preset limits...",
-         "future-value"},
-        {"present value below 0.01",
-         {"--solve", "present-value", "number-of-periods=999999", "annual-rate=10",
-          "future-value=1"},
-         "Unknown exceeds preset limits...",
+        {"compounding-periods-per-year=1 number-of-periods=999999 annual-rate=9999 "
+         "present-value=1000",
+         limits, "future-value"},
+        {"number-of-periods=100 annual-rate=100 present-value=1000", limits, "future-value"},
+        {"--solve present-value number-of-periods=999999 annual-rate=10 future-value=1", limits,
          "present-value"},
-        {"missing field",
-         {"number-of-periods=40", "annual-rate=8"},
-         "Please enter data...",
-         nullptr},
-        {"zero amount",
-         {"number-of-periods=40", "annual-rate=8", "present-value=0"},
-         "Number exceeds preset limits...",
+        {"number-of-periods=40 annual-rate=8", "Please enter data...", nullptr},
+        {"number-of-periods=40 annual-rate=8 present-value=0", "Number exceeds preset limits...",
          nullptr},
     };
     for (const StopCase& c : cases) {
         auto plain = RunCli(CompoundWith(c.args));
-        EXPECT_EQ(plain.status, 1) << c.name;
-        EXPECT_EQ(plain.out, "") << c.name;
-        EXPECT_EQ(plain.err, std::string(c.message) + "\n") << c.name;
+        EXPECT_EQ(plain.status, 1) << c.args;
+        EXPECT_EQ(plain.out, "") << c.args;
+        EXPECT_EQ(plain.err, std::string(c.message) + "\n") << c.args;
 
-        Args args = CompoundWith(c.args);
-        args.push_back("--json");
-        auto run = RunCli(args);
-        EXPECT_EQ(run.status, 1) << c.name;
+        auto run = RunCli(CompoundWith(c.args + std::string(" --json")));
+        EXPECT_EQ(run.status, 1) << c.args;
         auto json = run.Json();
-        EXPECT_TRUE(json["record"].is_null()) << c.name;
-        EXPECT_EQ(json["messages"], nlohmann::json::array({c.message})) << c.name;
+        EXPECT_TRUE(json["record"].is_null()) << c.args;
+        EXPECT_EQ(json["messages"], nlohmann::json::array({c.message})) << c.args;
         if (c.emptied) {
-            EXPECT_EQ(json["fields"][c.emptied], "") << c.name;
+            EXPECT_EQ(json["fields"][c.emptied], "") << c.args;
         }
     }
 }
 
 TEST(CompoundCli, RejectedKeystrokeStopsTheRun) {
     const struct {
-        Args args;
+        const char* args;
         const char* err;
     } cases[] = {
-        {{"present-value=1x", "annual-rate=8"}, "Character 'x' not accepted in present-value\n"},
-        {{"number-of-periods=12.3456"}, "Character '6' not accepted in number-of-periods\n"},
-        {{"annual-rate=e5"}, "Character 'e' not accepted in annual-rate\n"},
-        {{"present-value=-5"}, "Character '-' not accepted in present-value\n"},
-        {{"present-value=1e+5+"}, "Character '+' not accepted in present-value\n"},
-        {{"compounding-periods-per-year=0", "annual-rate=x"}, "Number is too small...\n"},
-        {{"compounding-periods-per-year=99999"}, "Number is too large...\n"},
+        {"present-value=1x annual-rate=8", "Character 'x' not accepted in present-value\n"},
+        {"number-of-periods=12.3456", "Character '6' not accepted in number-of-periods\n"},
+        {"annual-rate=e5", "Character 'e' not accepted in annual-rate\n"},
+        {"present-value=-5", "Character '-' not accepted in present-value\n"},
+        {"present-value=1e+5+", "Character '+' not accepted in present-value\n"},
+        {"compounding-periods-per-year=0 annual-rate=x", "Number is too small...\n"},
+        {"compounding-periods-per-year=99999", "Number is too large...\n"},
     };
     for (const auto& c : cases) {
         auto run = RunCli(CompoundWith(c.args));
@@ -202,25 +174,11 @@ TEST(CompoundCli, UsageErrorsNameTheProblem) {
 }
 
 TEST(CompoundCli, ListsFormsInTheOrderOfTheCommandLine) {
-    const std::vector<std::string> order = {"compound-interest",
-                                            "loan",
-                                            "lease",
-                                            "save",
-                                            "sinking-fund",
-                                            "unequal-payments",
-                                            "discounted-cash-flow",
-                                            "simple-interest",
-                                            "bank-discount",
-                                            "loan-amortization",
-                                            "corporate-bond",
-                                            "treasury-bond",
-                                            "certificate-of-deposit",
-                                            "discounted-note",
-                                            "date-arithmetic",
-                                            "refinance-mortgage",
-                                            "prepay-mortgage",
-                                            "purchased-mortgage",
-                                            "income-from-savings"};
+    const Args order = Words(
+        "compound-interest loan lease save sinking-fund unequal-payments discounted-cash-flow "
+        "simple-interest bank-discount loan-amortization corporate-bond treasury-bond "
+        "certificate-of-deposit discounted-note date-arithmetic refinance-mortgage "
+        "prepay-mortgage purchased-mortgage income-from-savings");
     auto run = RunCli({"--list"});
     ASSERT_EQ(run.status, 0);
     std::istringstream lines(run.out);
