@@ -1,14 +1,18 @@
 #pragma once
 // Drives a worksheet through RecordingHost: each sub-form its steps open is filled in by the
 // next queued action, and what it showed on opening is kept. Also plain period-by-period loan
-// arithmetic, to check the worksheets' closed forms against.
+// arithmetic to check the worksheets' closed forms against, and the 63-column record layout.
 
 #include "entry/entry_checks.h"
 #include "entry/number_text.h"
 #include "support/recording_host.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
+#include <cstring>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,7 +21,6 @@ namespace kavrel::test {
 
 using SubFormAction = std::function<void(CFormModel& sub, RecordingHost& host)>;
 
-// What a sub-form showed when it opened, and the messages it gave.
 struct SubFormSeen {
     std::string caption;
     std::map<int, std::string> texts;
@@ -56,9 +59,8 @@ struct WorksheetDriver {
 
 // Fills in the loan-data form (nullptr leaves a field as it opened) and presses its OK.
 inline SubFormAction LoanData(const char* count, const char* rate, const char* principal,
-                              const char* balloon = nullptr, int frequency = -1) {
-    return [=](CFormModel& sub, RecordingHost& host) {
-        if (frequency >= 0) sub.UserSelected(30, frequency);
+                              const char* balloon = nullptr) {
+    return [=](CFormModel&, RecordingHost& host) {
         const std::pair<int, const char*> fields[] = {
             {31, count}, {32, rate}, {33, principal}, {35, balloon}};
         for (auto [id, text] : fields)
@@ -76,8 +78,9 @@ inline SubFormAction LoanFees(const char* penalty, const char* points, const cha
     };
 }
 
-inline SubFormAction CancelSubForm() {
-    return [](CFormModel&, RecordingHost& host) { host.Click(IDCANCEL); };
+inline void ExpectTexts(const CFormModel& form, std::initializer_list<int> ids, const char* text) {
+    for (int id : ids)
+        EXPECT_EQ(form.Text(id), text) << "control " << id;
 }
 
 // The level payment that amortises principal less the discounted balloon, from the sum of
@@ -91,7 +94,6 @@ inline double LoopPayment(double principal, double ratePercent, int perYear, int
     return (principal - balloon * std::pow(1.0 + i, -count)) / factors;
 }
 
-// The balance after paying `count` payments, one period at a time.
 inline double LoopBalance(double principal, double ratePercent, int perYear, double payment,
                           int count) {
     const double i = ratePercent / perYear / 100.0;
@@ -114,5 +116,34 @@ inline double LoopPresentValue(double payment, int count, double ratePercent, in
 inline double Cents(double value) {
     return std::round(value * 100.0) / 100.0;
 }
+
+// Record lines 63 columns wide: a label with its value flush right, or (value nullptr) a line
+// of its own.
+inline std::string Lines(std::initializer_list<std::pair<std::string, const char*>> rows) {
+    std::string text;
+    for (const auto& [label, value] : rows) {
+        text += label;
+        if (value) text += std::string(63 - label.size() - std::strlen(value), ' ') + value;
+        text += "\r\n";
+    }
+    return text;
+}
+
+inline std::string Title(const std::string& title) {
+    return "\r\n" + std::string((63 - title.size()) / 2, ' ') + title + "\r\n\r\n";
+}
+
+inline std::string LoanLines(const char* caption, const char* count, const char* rate,
+                             const char* principal) {
+    return Lines({{caption, nullptr},
+                  {"   Payments are Made:", "Monthly"},
+                  {"   Number of Payments:", count},
+                  {"   Annual Rate (%):", rate},
+                  {"   Loan Principal ($):", principal},
+                  {"   Balloon Payment ($):", "0.00"},
+                  {"", nullptr}});
+}
+
+inline const std::pair<std::string, const char*> kRule = {"", "----------"};
 
 } // namespace kavrel::test

@@ -8,10 +8,7 @@
 namespace kavrel {
 namespace {
 
-using test::LoanData;
-using test::LoopBalance;
-using test::WorksheetDriver;
-
+using namespace test;
 using P = CPrepayDlg;
 enum { Calculate = 1001, Record = 1003 };
 
@@ -21,15 +18,13 @@ struct Prepay {
         drive.actions.push_back(LoanData("360", "7.5", "100000", balloon));
         drive.host.Click(P::IDC_DO_LOAN);
     }
-    void Step2(const char* paymentsMade, const char* newPayment, const char* rate = "5",
-               const char* tax = "28") {
+    void Step2(const char* paymentsMade, const char* newPayment, const char* tax = "28") {
         drive.host.Enter(P::IDC_PAYMENTS_MADE, paymentsMade);
         drive.host.Enter(P::IDC_NEW_PAYMENT, newPayment);
-        drive.host.Enter(P::IDC_INVESTMENT_RATE, rate);
+        drive.host.Enter(P::IDC_INVESTMENT_RATE, "5");
         drive.host.Enter(P::IDC_TAX_BRACKET, tax);
         drive.host.Click(Calculate);
     }
-    double Value(int id) const { return LeadingDouble(dlg.Text(id)); }
 
     CPrepayDlg dlg;
     WorksheetDriver drive{dlg};
@@ -38,14 +33,14 @@ struct Prepay {
 TEST(Prepay, OpensWithZeroPaymentsMadeAndNoResults) {
     Prepay f;
     EXPECT_EQ(f.dlg.Caption(), "Prepay Mortgage");
-    EXPECT_EQ(f.dlg.Text(P::IDC_PAYMENTS_MADE), "0");
-    EXPECT_EQ(f.dlg.Text(P::IDC_TAX_BRACKET), "0.000");
-    EXPECT_EQ(f.dlg.Text(P::IDC_BENEFIT), "0.00");
-    EXPECT_EQ(f.dlg.Text(P::IDC_PERIODS), "periods");
-    for (int id :
-         {P::IDC_CURRENT_PAYMENT, P::IDC_NOW_OWE, P::IDC_NEW_PAYMENT, P::IDC_INVESTMENT_RATE,
-          P::IDC_PAYOFF, P::IDC_PREPAY_SAVINGS, P::IDC_INVEST_SAVINGS})
-        EXPECT_EQ(f.dlg.Text(id), "") << id;
+    ExpectTexts(f.dlg, {P::IDC_PAYMENTS_MADE}, "0");
+    ExpectTexts(f.dlg, {P::IDC_TAX_BRACKET}, "0.000");
+    ExpectTexts(f.dlg, {P::IDC_BENEFIT}, "0.00");
+    ExpectTexts(f.dlg, {P::IDC_PERIODS}, "periods");
+    ExpectTexts(f.dlg,
+                {P::IDC_CURRENT_PAYMENT, P::IDC_NOW_OWE, P::IDC_NEW_PAYMENT, P::IDC_INVESTMENT_RATE,
+                 P::IDC_PAYOFF, P::IDC_PREPAY_SAVINGS, P::IDC_INVEST_SAVINGS},
+                "");
     EXPECT_FALSE(f.dlg.IsEnabled(Record));
 }
 
@@ -65,9 +60,7 @@ TEST(Prepay, CalculateRefusals) {
     };
     for (const auto& c : cases) {
         Prepay f;
-        if (c.step1) {
-            f.Step1();
-        }
+        if (c.step1) f.Step1();
         f.Step2(c.paymentsMade, c.newPayment);
         EXPECT_EQ(f.drive.host.LastMessage(), c.message);
         if (c.focus) {
@@ -79,7 +72,7 @@ TEST(Prepay, CalculateRefusals) {
     }
 }
 
-TEST(Prepay, ALargerPaymentPaysTheLoanOffEarlier) {
+TEST(Prepay, ALargerPaymentPaysTheLoanOffEarlierAndIsRecorded) {
     Prepay f;
     f.Step1();
     f.Step2("60", "800");
@@ -95,8 +88,27 @@ TEST(Prepay, ALargerPaymentPaysTheLoanOffEarlier) {
     // would have grown to at the loan's own rate.
     const double n = std::log(800 / (800 - 0.075 / 12 * owe)) / std::log(1 + 0.075 / 12);
     const double owedStill = (800 - 699.21) * (std::pow(1 + 0.075 / 12, n) - 1) / (0.075 / 12);
-    EXPECT_NEAR(f.Value(P::IDC_PREPAY_SAVINGS), owedStill, 0.006);
-    EXPECT_TRUE(f.dlg.IsEnabled(Record));
+    EXPECT_NEAR(LeadingDouble(f.dlg.Text(P::IDC_PREPAY_SAVINGS)), owedStill, 0.006);
+
+    f.drive.host.Click(Record);
+    EXPECT_EQ(f.drive.host.result, FormResult::Ok);
+    EXPECT_EQ(RecordWidth(), 50);
+    EXPECT_EQ(f.drive.doc.text,
+              Title("PREPAY MORTGAGE") +
+                  LoanLines("Current Loan Data:", "360", "7.500", "100000.00") +
+                  Lines({{"Number of Payments Made:", "60"},
+                         {"Your Current Payment ($):", "699.21"},
+                         {"You Now Owe ($):", "94617.76"},
+                         {"New Loan Payment ($):", "800.00"},
+                         {"Average Annual Rate Earned on Your Investments (%):", "5.000"},
+                         {"Your Tax Bracket (%):", "28.000"},
+                         {"Mortgage will be paid off in 216 periods (Monthly)", nullptr},
+                         {"Prepayment Savings at payoff time ($):", "45708.26"},
+                         {"Your Investment Savings at payoff time ($):", "30512.99"},
+                         {"", nullptr},
+                         {"Benefit of Mortgage Prepayment over", nullptr},
+                         {"Your Investments (favorable if plus) ($):", "15195.27"},
+                         kRule}));
 }
 
 TEST(Prepay, TheRequiredPaymentAgainLeavesOnlyTheBalloon) {
@@ -112,7 +124,7 @@ TEST(Prepay, TheRequiredPaymentAgainLeavesOnlyTheBalloon) {
         Prepay f;
         f.Step1(c.balloon);
         const std::string payment = f.dlg.Text(P::IDC_CURRENT_PAYMENT);
-        f.Step2(c.paymentsMade, payment.c_str(), "5", "99");
+        f.Step2(c.paymentsMade, payment.c_str(), "99");
         ASSERT_TRUE(f.drive.host.messages.empty()) << f.drive.host.LastMessage();
         EXPECT_EQ(f.dlg.Text(P::IDC_PAYOFF), c.payoff) << c.balloon;
         EXPECT_EQ(f.dlg.Text(P::IDC_PREPAY_SAVINGS), c.prepaySavings) << c.balloon;
@@ -129,51 +141,18 @@ TEST(Prepay, RedoingStepOneClearsTheResultsButKeepsStepTwo) {
     f.Step2("60", "800");
     f.drive.host.Enter(P::IDC_NEW_PAYMENT, "900"); // typed, never read
     f.Step1();
-    EXPECT_EQ(f.dlg.Text(P::IDC_NEW_PAYMENT), "800.00");
-    EXPECT_EQ(f.dlg.Text(P::IDC_PAYMENTS_MADE), "60");
-    EXPECT_EQ(f.dlg.Text(P::IDC_TAX_BRACKET), "28.000");
-    for (int id : {P::IDC_NOW_OWE, P::IDC_PAYOFF, P::IDC_PREPAY_SAVINGS, P::IDC_INVEST_SAVINGS})
-        EXPECT_EQ(f.dlg.Text(id), "") << id;
-    EXPECT_EQ(f.dlg.Text(P::IDC_BENEFIT), "0.00");
+    ExpectTexts(f.dlg, {P::IDC_NEW_PAYMENT}, "800.00");
+    ExpectTexts(f.dlg, {P::IDC_PAYMENTS_MADE}, "60");
+    ExpectTexts(f.dlg, {P::IDC_TAX_BRACKET}, "28.000");
+    ExpectTexts(f.dlg,
+                {P::IDC_NOW_OWE, P::IDC_PAYOFF, P::IDC_PREPAY_SAVINGS, P::IDC_INVEST_SAVINGS}, "");
+    ExpectTexts(f.dlg, {P::IDC_BENEFIT}, "0.00");
     EXPECT_TRUE(f.dlg.IsEnabled(Record));
     f.drive.host.Click(Record);
-    EXPECT_NE(f.drive.doc.text.find("\r\nYou Now Owe ($):" + std::string(47, ' ') + "\r\n"),
-              std::string::npos);
-    EXPECT_NE(f.drive.doc.text.find("\r\nMortgage will be paid off in 0 periods (Monthly)\r\n"),
-              std::string::npos);
-}
-
-TEST(Prepay, RecordsSixtyThreeColumnsWithThePayoffLine) {
-    Prepay f;
-    f.Step1();
-    f.Step2("60", "800");
-    f.drive.host.Click(Record);
-    EXPECT_EQ(f.drive.host.result, FormResult::Ok);
-    EXPECT_EQ(RecordWidth(), 50);
-    EXPECT_EQ(f.drive.doc.text,
-              "\r\n"
-              "                        PREPAY MORTGAGE\r\n"
-              "\r\n"
-              "Current Loan Data:\r\n"
-              "   Payments are Made:                                   Monthly\r\n"
-              "   Number of Payments:                                      360\r\n"
-              "   Annual Rate (%):                                       7.500\r\n"
-              "   Loan Principal ($):                                100000.00\r\n"
-              "   Balloon Payment ($):                                    0.00\r\n"
-              "\r\n"
-              "Number of Payments Made:                                     60\r\n"
-              "Your Current Payment ($):                                699.21\r\n"
-              "You Now Owe ($):                                       94617.76\r\n"
-              "New Loan Payment ($):                                    800.00\r\n"
-              "Average Annual Rate Earned on Your Investments (%):       5.000\r\n"
-              "Your Tax Bracket (%):                                    28.000\r\n"
-              "Mortgage will be paid off in 216 periods (Monthly)\r\n"
-              "Prepayment Savings at payoff time ($):                 45708.26\r\n"
-              "Your Investment Savings at payoff time ($):            30512.99\r\n"
-              "\r\n"
-              "Benefit of Mortgage Prepayment over\r\n"
-              "Your Investments (favorable if plus) ($):              15195.27\r\n"
-              "                                                     ----------\r\n");
+    for (const std::string& line :
+         {Lines({{"You Now Owe ($):", ""}}),
+          Lines({{"Mortgage will be paid off in 0 periods (Monthly)", nullptr}})})
+        EXPECT_NE(f.drive.doc.text.find("\r\n" + line), std::string::npos) << line;
 }
 
 } // namespace

@@ -8,36 +8,30 @@
 namespace kavrel {
 namespace {
 
-using test::CancelSubForm;
-using test::Cents;
-using test::LoanData;
-using test::LoanFees;
-using test::LoopBalance;
-using test::LoopPayment;
-using test::LoopPresentValue;
-using test::WorksheetDriver;
-
+using namespace test;
 using R = CRefinanceDlg;
-enum { Calculate = 1001, Record = 1003 };
-enum { SubCount = 31, SubRate = 32, SubPrincipal = 33, SubBalloon = 35, SubFrequency = 30 };
+enum { Calculate = 1001, Record = 1003, SubCount = 31, SubRate = 32, SubPrincipal = 33 };
+enum { SubBalloon = 35, SubFrequency = 30 };
 
-// A 30-year 7.5 % mortgage of 100000 (payment 699.21), 60 payments made.
+// A 30-year 7.5 % mortgage of 100000 (payment 699.21).
 constexpr double CurrentPayment = 699.21;
+const double NowOwe = LoopBalance(100000, 7.5, 12, CurrentPayment, 60);
 
 struct Refinance {
-    Refinance() = default;
-    // Step 1: the current loan, then its penalty and the payments made.
-    void Step1(const char* penalty = "0", const char* paymentsMade = "60",
-               const char* count = "360") {
-        drive.actions.push_back(LoanData(count, "7.5", "100000", "0"));
+    void Step1(const char* penalty = "0", const char* paymentsMade = "60") {
+        drive.actions.push_back(LoanData("360", "7.5", "100000", "0"));
         drive.host.Click(R::IDC_DO_CURRENT_LOAN);
         drive.host.Enter(R::IDC_PENALTY, penalty);
         drive.host.Enter(R::IDC_PAYMENTS_MADE, paymentsMade);
     }
-    void Step2(test::SubFormAction future, test::SubFormAction fees) {
-        drive.actions.push_back(std::move(future));
+    void Future(const char* count, const char* rate, const char* principal = nullptr,
+                const char* balloon = nullptr) {
+        drive.actions.push_back(LoanData(count, rate, principal, balloon));
         drive.host.Click(R::IDC_DO_FUTURE_LOAN);
-        drive.actions.push_back(std::move(fees));
+    }
+    void Step2(const char* rate, const char* points, const char* count = nullptr) {
+        Future(count, rate);
+        drive.actions.push_back(test::LoanFees("0", points, "0"));
         drive.host.Click(R::IDC_DO_FEES);
     }
     void Step3(const char* rate, const char* years) {
@@ -51,43 +45,33 @@ struct Refinance {
     WorksheetDriver drive{dlg};
 };
 
-// The amount owed after 60 payments, paid one month at a time.
-double NowOwe() {
-    return LoopBalance(100000, 7.5, 12, CurrentPayment, 60);
-}
-
 TEST(Refinance, OpensWithOnlyTheZeroDefaultsShown) {
     Refinance f;
     EXPECT_EQ(f.dlg.Caption(), "Refinancing a Mortgage");
-    EXPECT_EQ(f.dlg.Text(R::IDC_PENALTY), "0.000");
-    EXPECT_EQ(f.dlg.Text(R::IDC_COST), "0.00");
-    EXPECT_EQ(f.dlg.Text(R::IDC_SAVINGS), "0.00");
-    for (int id :
-         {R::IDC_PAYMENTS_MADE, R::IDC_CURRENT_PAYMENT, R::IDC_NOW_OWE, R::IDC_FUTURE_PAYMENT,
-          R::IDC_WILL_OWE, R::IDC_INVESTMENT_RATE, R::IDC_YEARS_KEPT})
-        EXPECT_EQ(f.dlg.Text(id), "") << id;
+    ExpectTexts(f.dlg, {R::IDC_PENALTY}, "0.000");
+    ExpectTexts(f.dlg, {R::IDC_COST, R::IDC_SAVINGS}, "0.00");
+    ExpectTexts(f.dlg,
+                {R::IDC_PAYMENTS_MADE, R::IDC_CURRENT_PAYMENT, R::IDC_NOW_OWE,
+                 R::IDC_FUTURE_PAYMENT, R::IDC_WILL_OWE, R::IDC_INVESTMENT_RATE, R::IDC_YEARS_KEPT},
+                "");
     EXPECT_FALSE(f.dlg.IsEnabled(Record));
 }
 
 TEST(Refinance, LaterStepsNeedTheEarlierOnes) {
     const struct {
-        bool step1;
-        const char* paymentsMade;
+        const char* paymentsMade; // nullptr: step 1 not done
         int button;
         const char* message;
     } cases[] = {
-        {false, "", R::IDC_DO_FUTURE_LOAN, "Missing data from previous steps..."},
-        {false, "", R::IDC_DO_FEES, "Missing data from previous steps..."},
-        {true, "", R::IDC_DO_FUTURE_LOAN, "Missing data from previous steps..."},
-        {true, "60", R::IDC_DO_FEES, "Missing data from previous steps..."},
-        {true, "360", R::IDC_DO_FUTURE_LOAN, "Number is too large..."},
-        {true, "361", R::IDC_DO_FUTURE_LOAN, "Number is too large..."},
+        {nullptr, R::IDC_DO_FUTURE_LOAN, "Missing data from previous steps..."},
+        {nullptr, R::IDC_DO_FEES, "Missing data from previous steps..."},
+        {"", R::IDC_DO_FUTURE_LOAN, "Missing data from previous steps..."},
+        {"60", R::IDC_DO_FEES, "Missing data from previous steps..."},
+        {"360", R::IDC_DO_FUTURE_LOAN, "Number is too large..."},
     };
     for (const auto& c : cases) {
         Refinance f;
-        if (c.step1) {
-            f.Step1("0", c.paymentsMade);
-        }
+        if (c.paymentsMade) f.Step1("0", c.paymentsMade);
         const size_t opened = f.drive.seen.size();
         f.drive.host.Click(c.button);
         EXPECT_EQ(f.drive.host.LastMessage(), c.message) << c.paymentsMade;
@@ -100,27 +84,26 @@ TEST(Refinance, LaterStepsNeedTheEarlierOnes) {
 
 TEST(Refinance, TheFutureLoanStartsAsTheRestOfTheCurrentOne) {
     Refinance f;
-    f.Step1("0", "60");
+    f.Step1();
     EXPECT_EQ(f.dlg.Text(R::IDC_CURRENT_PAYMENT), "699.21");
     EXPECT_EQ(f.dlg.Text(R::IDC_NOW_OWE), "") << "not computed before step 2";
-    f.drive.actions.push_back(LoanData(nullptr, "6", nullptr, "1000"));
-    f.drive.host.Click(R::IDC_DO_FUTURE_LOAN);
-
+    f.Future(nullptr, "6", nullptr, "1000");
     ASSERT_EQ(f.drive.seen.size(), 2u);
     const auto& future = f.drive.seen[1];
     EXPECT_EQ(future.caption, "Future Loan Data");
-    EXPECT_EQ(future.texts.at(SubPrincipal), FormatFixed(NowOwe(), 2));
-    EXPECT_EQ(future.texts.at(SubCount), "300");
-    EXPECT_EQ(future.texts.at(SubRate), "");
-    EXPECT_EQ(future.texts.at(SubBalloon), "0.00");
-    EXPECT_EQ(future.texts.at(SubFrequency), "Monthly");
+    const std::map<int, std::string> defaults = {{SubPrincipal, FormatFixed(NowOwe, 2)},
+                                                 {SubCount, "300"},
+                                                 {SubRate, ""},
+                                                 {SubBalloon, "0.00"},
+                                                 {SubFrequency, "Monthly"}};
+    for (const auto& [id, text] : defaults)
+        EXPECT_EQ(future.texts.at(id), text) << id;
     EXPECT_EQ(f.dlg.Text(R::IDC_NOW_OWE), "94617.76");
     EXPECT_EQ(f.dlg.Text(R::IDC_WILL_OWE), "94617.76");
     EXPECT_NEAR(f.Value(R::IDC_FUTURE_PAYMENT), LoopPayment(94617.76, 6, 12, 300, 1000), 0.006);
 
     // Reopened, it keeps the terms but not the balloon; its OK then drops the balloon.
-    f.drive.actions.push_back(LoanData(nullptr, nullptr, nullptr, nullptr));
-    f.drive.host.Click(R::IDC_DO_FUTURE_LOAN);
+    f.Future(nullptr, nullptr);
     EXPECT_EQ(f.drive.seen[2].texts.at(SubRate), "6.000");
     EXPECT_EQ(f.drive.seen[2].texts.at(SubBalloon), "0.00");
     EXPECT_EQ(f.dlg.Text(R::IDC_FUTURE_PAYMENT), "609.62");
@@ -128,15 +111,11 @@ TEST(Refinance, TheFutureLoanStartsAsTheRestOfTheCurrentOne) {
 
 TEST(Refinance, CancellingTheFutureLoanStillRecomputesWhatIsOwed) {
     Refinance f;
-    f.Step1("0", "60");
-    f.drive.actions.push_back(LoanData(nullptr, "6", "100000", nullptr));
-    f.drive.host.Click(R::IDC_DO_FUTURE_LOAN);
+    f.Step1();
+    f.Future(nullptr, "6", "100000");
     const std::string payment = f.dlg.Text(R::IDC_FUTURE_PAYMENT);
-    EXPECT_EQ(f.dlg.Text(R::IDC_WILL_OWE), "100000.00");
-
     f.drive.host.Enter(R::IDC_PAYMENTS_MADE, "120");
-    f.drive.actions.push_back(CancelSubForm());
-    f.drive.host.Click(R::IDC_DO_FUTURE_LOAN);
+    f.drive.host.Click(R::IDC_DO_FUTURE_LOAN); // no action queued: the sub-form is cancelled
     EXPECT_EQ(f.dlg.Text(R::IDC_FUTURE_PAYMENT), payment);
     EXPECT_EQ(f.dlg.Text(R::IDC_WILL_OWE), "100000.00");
     EXPECT_EQ(f.dlg.Text(R::IDC_NOW_OWE),
@@ -144,29 +123,18 @@ TEST(Refinance, CancellingTheFutureLoanStillRecomputesWhatIsOwed) {
 }
 
 TEST(Refinance, ANewPrincipalBelowWhatIsOwedIsPutBack) {
-    const double owe = NowOwe();
-    const struct {
-        double principal;
-        bool accepted;
-    } cases[] = {
-        {std::floor(owe * 100) / 100, true},         // less than a cent short
-        {std::floor(owe * 100) / 100 - 0.01, false}, // more than a cent short
-    };
-    for (const auto& c : cases) {
+    for (const bool accepted : {true, false}) {
+        // Rounded down to the cent it is less than a cent short; a cent less is more.
+        const std::string principal =
+            FormatFixed(std::floor(NowOwe * 100) / 100 - (accepted ? 0 : 0.01), 2);
         Refinance f;
-        f.Step1("0", "60");
-        const std::string principal = FormatFixed(c.principal, 2);
-        f.drive.actions.push_back(LoanData(nullptr, "6", principal.c_str(), nullptr));
-        f.drive.host.Click(R::IDC_DO_FUTURE_LOAN);
+        f.Step1();
+        f.Future(nullptr, "6", principal.c_str());
         const auto& messages = f.drive.seen.back().messages;
-        if (c.accepted) {
-            EXPECT_TRUE(messages.empty()) << principal;
-            EXPECT_EQ(f.dlg.Text(R::IDC_WILL_OWE), principal);
-        } else {
-            ASSERT_EQ(messages.size(), 1u) << principal;
-            EXPECT_EQ(messages[0], "New loan less than current loan...");
-            EXPECT_EQ(f.dlg.Text(R::IDC_WILL_OWE), "") << "the sub-form stayed open";
-        }
+        EXPECT_EQ(messages, accepted
+                                ? std::vector<std::string>{}
+                                : std::vector<std::string>{"New loan less than current loan..."});
+        EXPECT_EQ(f.dlg.Text(R::IDC_WILL_OWE), accepted ? principal : "") << principal;
     }
 }
 
@@ -185,7 +153,7 @@ TEST(Refinance, CalculateChecksTheStepsAndTheYearsKept) {
     for (const auto& c : cases) {
         Refinance f;
         f.Step1();
-        if (c.step2) f.Step2(LoanData(nullptr, "6", nullptr, nullptr), LoanFees("0", "1", "0"));
+        if (c.step2) f.Step2("6", "1");
         f.Step3(c.rate, c.years);
         EXPECT_EQ(f.drive.host.LastMessage(), c.message) << c.years;
         EXPECT_EQ(f.dlg.IsEnabled(Record), !*c.message) << c.years;
@@ -197,107 +165,85 @@ TEST(Refinance, CalculateChecksTheStepsAndTheYearsKept) {
 
 TEST(Refinance, SavingsCompareBothLoansAtTheInvestmentRate) {
     const struct {
-        const char* penalty;
+        double penalty, points;
         const char* futureCount; // nullptr: the payments left, 300
-        const char* points;
-        const char* years;
-        double currentPenalty, pointsPercent;
         int futurePayments, yearsKept;
     } cases[] = {
-        {"0", nullptr, "1", "5", 0, 1, 300, 5},
+        {0, 1, nullptr, 300, 5},
         // The current loan's penalty counts in the cost and again at the payoff.
-        {"2", nullptr, "1", "5", 2, 1, 300, 5},
+        {2, 1, nullptr, 300, 5},
         // The current loan runs past its last payment (60 + 360 > 360) without a message.
-        {"0", "360", "0", "30", 0, 0, 360, 30},
+        {0, 0, "360", 360, 30},
     };
     for (const auto& c : cases) {
         Refinance f;
-        f.Step1(c.penalty, "60");
-        f.Step2(LoanData(c.futureCount, "6", nullptr, nullptr), LoanFees("0", c.points, "0"));
-        f.Step3("5", c.years);
+        f.Step1(FormatFixed(c.penalty, 0).c_str());
+        f.Step2("6", FormatFixed(c.points, 0).c_str(), c.futureCount);
+        f.Step3("5", FormatInt(c.yearsKept).c_str());
         ASSERT_TRUE(f.drive.host.messages.empty()) << f.drive.host.LastMessage();
 
-        const double owe = Cents(NowOwe());
+        const double owe = Cents(NowOwe);
         const double futurePayment = Cents(LoopPayment(owe, 6, 12, c.futurePayments));
-        const double cost = Cents((c.pointsPercent * owe + c.currentPenalty * owe) * 0.01);
+        const double cost = Cents((c.points * owe + c.penalty * owe) * 0.01);
         const int kept = 12 * c.yearsKept;
         const double currentEnd = LoopBalance(100000, 7.5, 12, CurrentPayment, 60 + kept);
         const double futureEnd = LoopBalance(owe, 6, 12, futurePayment, kept);
-        const double savings = LoopPresentValue(CurrentPayment, kept, 5, 12,
-                                                currentEnd * (1 + c.currentPenalty / 100)) -
-                               LoopPresentValue(futurePayment, kept, 5, 12, futureEnd) - cost;
+        const double savings =
+            LoopPresentValue(CurrentPayment, kept, 5, 12, currentEnd * (1 + c.penalty / 100)) -
+            LoopPresentValue(futurePayment, kept, 5, 12, futureEnd) - cost;
         EXPECT_NEAR(f.Value(R::IDC_COST), cost, 1e-9) << c.penalty;
-        EXPECT_NEAR(f.Value(R::IDC_SAVINGS), savings, 0.0051) << c.penalty << " " << c.years;
+        EXPECT_NEAR(f.Value(R::IDC_SAVINGS), savings, 0.0051) << c.penalty << " " << c.yearsKept;
     }
 }
 
 TEST(Refinance, ANewLoanContinuingTheOldOneSavesNothing) {
     Refinance f;
-    f.Step1("0", "60");
-    f.Step2(LoanData(nullptr, "7.5", nullptr, nullptr), LoanFees("0", "0", "0"));
+    f.Step1();
+    f.Step2("7.5", "0");
     f.Step3("5", "5");
     // Only the rounding of the shown payments and balances remains (a cent a month at most).
     EXPECT_NEAR(f.Value(R::IDC_SAVINGS), 0.0, 0.05);
     EXPECT_TRUE(f.dlg.IsEnabled(Record));
 }
 
-TEST(Refinance, RecordsSixtyThreeColumnsAndCloses) {
+TEST(Refinance, RecordsSixtyThreeColumnsOnceTheDocumentHasRoom) {
     Refinance f;
     f.Step1("2", "60");
-    f.Step2(LoanData(nullptr, "6", nullptr, nullptr), LoanFees("0", "1", "0"));
+    f.Step2("6", "1");
     f.Step3("5", "5");
-    f.drive.host.Click(Record);
-    EXPECT_EQ(f.drive.host.result, FormResult::Ok);
-    EXPECT_EQ(RecordWidth(), 50);
-    EXPECT_EQ(f.drive.doc.text,
-              "\r\n"
-              "                    REFINANCING A MORTGAGE\r\n"
-              "\r\n"
-              "Current Loan Data:\r\n"
-              "   Payments are Made:                                   Monthly\r\n"
-              "   Number of Payments:                                      360\r\n"
-              "   Annual Rate (%):                                       7.500\r\n"
-              "   Loan Principal ($):                                100000.00\r\n"
-              "   Balloon Payment ($):                                    0.00\r\n"
-              "\r\n"
-              "Penalty for Early Payoff (%):                             2.000\r\n"
-              "Number of Payments you made:                                 60\r\n"
-              "Your Current Payment ($):                                699.21\r\n"
-              "You Now Owe ($):                                       94617.76\r\n"
-              "\r\n"
-              "Future Loan Data:\r\n"
-              "   Payments are Made:                                   Monthly\r\n"
-              "   Number of Payments:                                      300\r\n"
-              "   Annual Rate (%):                                       6.000\r\n"
-              "   Loan Principal ($):                                 94617.76\r\n"
-              "   Balloon Payment ($):                                    0.00\r\n"
-              "\r\n"
-              "Future Loan Fees:\r\n"
-              "   Penalty for Early Payoff (%):                          0.000\r\n"
-              "   Points of new loan Amount (%):                         1.000\r\n"
-              "   All other Loan Costs ($):                               0.00\r\n"
-              "\r\n"
-              "Total Refinance Cost ($):                               2838.53\r\n"
-              "Your Future Payment ($):                                 609.62\r\n"
-              "You Will Owe ($):                                      94617.76\r\n"
-              "\r\n"
-              "Average Annual Rate Earned on Your Investments (%):       5.000\r\n"
-              "Estimate the Number of Years You Will Keep Loan:              5\r\n"
-              "\r\n"
-              "Total Savings by Refinancing ($):                       4589.16\r\n"
-              "                                                     ----------\r\n");
-}
-
-TEST(Refinance, AFullDocumentKeepsTheWorksheetOpenAndTheWidthRestored) {
-    Refinance f;
-    f.drive.doc = test::BufferTarget(100);
-    f.Step1();
-    f.Step2(LoanData(nullptr, "6", nullptr, nullptr), LoanFees("0", "0", "0"));
-    f.Step3("5", "5");
+    f.drive.doc = BufferTarget(100);
     f.drive.host.Click(Record);
     EXPECT_EQ(f.drive.host.LastMessage(), "The Document Window is full...");
     EXPECT_EQ(f.drive.host.result, FormResult::None);
     EXPECT_EQ(RecordWidth(), 50);
+
+    f.drive.doc = BufferTarget();
+    f.drive.host.Click(Record);
+    EXPECT_EQ(f.drive.host.result, FormResult::Ok);
+    EXPECT_EQ(RecordWidth(), 50);
+    EXPECT_EQ(f.drive.doc.text,
+              Title("REFINANCING A MORTGAGE") +
+                  LoanLines("Current Loan Data:", "360", "7.500", "100000.00") +
+                  Lines({{"Penalty for Early Payoff (%):", "2.000"},
+                         {"Number of Payments you made:", "60"},
+                         {"Your Current Payment ($):", "699.21"},
+                         {"You Now Owe ($):", "94617.76"},
+                         {"", nullptr}}) +
+                  LoanLines("Future Loan Data:", "300", "6.000", "94617.76") +
+                  Lines({{"Future Loan Fees:", nullptr},
+                         {"   Penalty for Early Payoff (%):", "0.000"},
+                         {"   Points of new loan Amount (%):", "1.000"},
+                         {"   All other Loan Costs ($):", "0.00"},
+                         {"", nullptr},
+                         {"Total Refinance Cost ($):", "2838.53"},
+                         {"Your Future Payment ($):", "609.62"},
+                         {"You Will Owe ($):", "94617.76"},
+                         {"", nullptr},
+                         {"Average Annual Rate Earned on Your Investments (%):", "5.000"},
+                         {"Estimate the Number of Years You Will Keep Loan:", "5"},
+                         {"", nullptr},
+                         {"Total Savings by Refinancing ($):", "4589.16"},
+                         kRule}));
 }
 
 } // namespace
