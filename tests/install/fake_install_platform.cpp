@@ -46,14 +46,12 @@ void FakeWindowsSystem::addSourceFiles() {
 }
 
 DriveType FakeWindowsSystem::driveType(const std::string& root) {
-    queries.push_back(root);
     if (root.size() != 3 || root.substr(1) != ":\\") return DriveType::NoRootDir;
     const auto drive = drives.find(root[0]);
     return drive == drives.end() ? DriveType::NoRootDir : drive->second.type;
 }
 
 std::optional<DiskSpace> FakeWindowsSystem::diskSpace(const std::string& root) {
-    queries.push_back(root);
     const auto drive = root.size() == 3 ? drives.find(root[0]) : drives.end();
     return drive == drives.end() ? std::nullopt : drive->second.space;
 }

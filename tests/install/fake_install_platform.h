@@ -47,8 +47,7 @@ public:
     std::map<char, FakeDrive> drives;
     std::set<std::string> directories;
     std::map<std::string, std::string> files;
-    std::vector<std::string> copied;  // targets, in order
-    std::vector<std::string> queries; // roots whose drive type or space was asked
+    std::vector<std::string> copied; // targets, in order
 
     // Program Manager.
     bool managerRunning = true;

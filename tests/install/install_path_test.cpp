@@ -25,7 +25,6 @@ const PathCase kPathCases[] = {
     {"C:\\", 0, ""},
     {"A:\\Kavrel", 0, ""},
     {"N:\\Shared\\Kavrel", 0, ""},
-    {"C:\\Kavrel\\", 0, ""},
     {"C:Kavrel", 3, "Missing '\\' !"},
     {"C:", 3, "Missing '\\' !"},
     {"C:/Kavrel", 3, "Missing '\\' !"},

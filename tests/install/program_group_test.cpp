@@ -43,65 +43,37 @@ TEST(AddProgramManagerItems, LongTargetsMakeWholeCommands) {
 
 struct FailureCase {
     const char* name;
-    void (*setUp)(FakeWindowsSystem&);
-    std::vector<std::string> messages; // before the final problem message
+    bool managerRunning, startsWhenAsked, managerWindow;
+    int connectError;
+    std::optional<std::size_t> failCommandAt;
+    int commandError;
+    const char* message; // before the final problem message
     const char* caption;
     std::size_t commandsSent;
 };
 
+const char* const kBusy = "Windows is busy. Please run Install again!";
+const char* const kNoGroup = "Could not make main menu item!";
+const char* const kNoItems = "Could not add sub-menu items!";
+
+// A refused command is a failure whether or not it leaves an error code.
 const FailureCase kFailures[] = {
-    {"ManagerNotRunning",
-     [](FakeWindowsSystem& s) { s.managerRunning = false; },
-     {"Windows is busy. Please run Install again!"},
-     "DDE Error",
-     0},
-    {"ManagerRefusesWithACode",
-     [](FakeWindowsSystem& s) {
-         s.managerRunning = false;
-         s.managerStartsWhenAsked = true;
-         s.connectError = 0x400A;
-     },
-     {"Windows is busy. Please run Install again!"},
-     "DDE Error",
-     0},
+    {"ManagerNotRunning", false, false, true, 0, {}, 0, kBusy, "DDE Error", 0},
+    {"ManagerRefusesWithACode", false, true, true, 0x400A, {}, 0, kBusy, "DDE Error", 0},
     {"NoManagerWindow",
-     [](FakeWindowsSystem& s) { s.managerWindow = false; },
-     {"Windows PM is busy. Please run Install again!"},
+     true,
+     false,
+     false,
+     0,
+     {},
+     0,
+     "Windows PM is busy. Please run Install again!",
      "Install Error",
      0},
-    {"GroupRefused",
-     [](FakeWindowsSystem& s) {
-         s.failCommandAt = 0;
-         s.commandError = 0x4009;
-     },
-     {"Could not make main menu item!"},
-     "DDE Error",
-     1},
-    // A refusal that leaves no error code is a failure all the same.
-    {"GroupRefusedWithoutCode",
-     [](FakeWindowsSystem& s) {
-         s.failCommandAt = 0;
-         s.commandError = 0;
-     },
-     {"Could not make main menu item!"},
-     "DDE Error",
-     1},
-    {"ThirdItemRefused",
-     [](FakeWindowsSystem& s) {
-         s.failCommandAt = 3;
-         s.commandError = 0x4009;
-     },
-     {"Could not add sub-menu items!"},
-     "DDE Error",
-     4},
-    {"FirstItemRefusedWithoutCode",
-     [](FakeWindowsSystem& s) {
-         s.failCommandAt = 1;
-         s.commandError = 0;
-     },
-     {"Could not add sub-menu items!"},
-     "DDE Error",
-     2},
+    {"GroupRefused", true, false, true, 0, 0, 0x4009, kNoGroup, "DDE Error", 1},
+    {"GroupRefusedWithoutCode", true, false, true, 0, 0, 0, kNoGroup, "DDE Error", 1},
+    {"ThirdItemRefused", true, false, true, 0, 3, 0x4009, kNoItems, "DDE Error", 4},
+    {"FirstItemRefusedWithoutCode", true, false, true, 0, 1, 0, kNoItems, "DDE Error", 2},
 };
 
 class ProgramGroupFailure : public ::testing::TestWithParam<FailureCase> {};
@@ -110,21 +82,24 @@ TEST_P(ProgramGroupFailure, IsReportedAndLeavesTheFilesInstalled) {
     const FailureCase& c = GetParam();
     FakeWindowsSystem system;
     system.addSourceFiles();
-    c.setUp(system);
+    system.managerRunning = c.managerRunning;
+    system.managerStartsWhenAsked = c.startsWhenAsked;
+    system.managerWindow = c.managerWindow;
+    system.connectError = c.connectError;
+    system.failCommandAt = c.failCommandAt;
+    system.commandError = c.commandError;
     ScriptedUi ui;
     ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
     RunInstall(system, ui);
 
     EXPECT_EQ(system.copied.size(), 11u);
     EXPECT_EQ(system.commands.size(), c.commandsSent);
-    ASSERT_EQ(ui.messages.size(), c.messages.size() + 1);
-    for (std::size_t i = 0; i < c.messages.size(); ++i) {
-        EXPECT_EQ(ui.messages[i].text, c.messages[i]);
-        EXPECT_EQ(ui.messages[i].caption, c.caption);
-        EXPECT_EQ(ui.messages[i].icon, MessageIcon::Warning);
-    }
-    EXPECT_EQ(ui.messages.back().text, kProblem);
-    EXPECT_EQ(ui.messages.back().caption, "DDE Error");
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, c.message);
+    EXPECT_EQ(ui.messages[0].caption, c.caption);
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(ui.messages[1].text, kProblem);
+    EXPECT_EQ(ui.messages[1].caption, "DDE Error");
     // The manager window is given back whenever it was taken.
     if (!system.windowLog.empty()) {
         EXPECT_EQ(system.windowLog, (std::vector<std::string>{"hold", "release"}));
