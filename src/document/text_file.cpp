@@ -42,15 +42,16 @@ qsizetype FileLength(QStringView text) {
 QString DecodeFileText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
+    // The decoder drops a leading byte-order mark; Windows-1252 has none.
     if (utf8.hasError()) text = DecodeWindows1252(bytes);
-    // A byte-order mark is not part of the text.
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     return NormaliseLineEnds(std::move(text));
 }
 
 QByteArray EncodeFileText(QStringView text) {
     QString crlf = text.toString();
     crlf.replace(u'\n', QStringLiteral("\r\n"));
+    // A text that starts with U+FEFF gets a byte-order mark before it, which reading drops.
+    if (crlf.startsWith(QChar(0xFEFF))) crlf.prepend(QChar(0xFEFF));
     return crlf.toUtf8();
 }
 

@@ -1,0 +1,32 @@
+// The document's file form over generated texts: whatever the text (line breaks, characters
+// beyond ASCII, a leading U+FEFF), saving it and reading it back gives the same text, and a
+// second save the same bytes.
+
+#include "document/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace kavrel;
+
+TEST(FileTextProperties, SavedTextReadsBackUnchanged) {
+    static constexpr char16_t Alphabet[] = {u'a',   u' ',   u'\n',  u'1',   u'.',
+                                            0x00E9, 0x20AC, 0xFEFF, 0x0081, u'\t'};
+    std::mt19937 random(1048575);
+    for (int n = 0; n < 5000; ++n) {
+        QString text;
+        const int length = static_cast<int>(random() % 12);
+        for (int i = 0; i < length; ++i)
+            text += QChar(Alphabet[random() % std::size(Alphabet)]);
+        const QByteArray saved = EncodeFileText(text);
+        ASSERT_EQ(DecodeFileText(saved), text) << saved.toHex().toStdString();
+        ASSERT_EQ(EncodeFileText(DecodeFileText(saved)), saved);
+    }
+}
+
+// A file that starts with a byte-order mark and then the character U+FEFF keeps the character.
+TEST(FileTextProperties, OnlyTheByteOrderMarkIsDropped) {
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBFx"), QStringLiteral("x"));
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xEF\xBB\xBFx"), QString(QChar(0xFEFF)) + u'x');
+}
