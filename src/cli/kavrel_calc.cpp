@@ -239,7 +239,9 @@ void Drive(CFormModel& form, CliHost& host, CliSession& session, const Options& 
         return session.Fail();
     }
     host.Click(record);
-    if (!session.Stopped() && (host.Result() != FormResult::Ok || !document.recorded))
+    // A schedule too large for the document closes the form too, but leaves nothing.
+    if (!session.Stopped() &&
+        (host.Result() != FormResult::Ok || !document.recorded || document.text.empty()))
         session.Fail();
 }
 
