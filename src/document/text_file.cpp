@@ -61,14 +61,17 @@ ReadStatus ReadTextFile(const QString& path, QString& text, QString& error) {
         error = file.errorString();
         return ReadStatus::Failed;
     }
-    if (file.size() > MaxDocumentLength) return ReadStatus::TooLarge;
+    // The limit is on characters: an 8-bit file has one byte a character, but a UTF-8 file
+    // the program saved itself may hold up to four bytes for one, and must open again.
+    constexpr qsizetype MaxFileBytes = 4 * MaxDocumentLength;
+    if (file.size() > MaxFileBytes) return ReadStatus::TooLarge;
     // Read one byte more than allowed, in case the file grew since its size was taken.
-    const QByteArray bytes = file.read(MaxDocumentLength + 1);
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
         return ReadStatus::Failed;
     }
-    if (bytes.size() > MaxDocumentLength) return ReadStatus::TooLarge;
+    if (bytes.size() > MaxFileBytes) return ReadStatus::TooLarge;
     QString decoded = DecodeFileText(bytes);
     // LF-only files grow by their CR; what would not fit could not be saved and reopened.
     if (FileLength(decoded) > MaxDocumentLength) return ReadStatus::TooLarge;

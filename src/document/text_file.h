@@ -21,8 +21,8 @@ QByteArray EncodeFileText(QStringView text);
 
 enum class ReadStatus { Ok, TooLarge, Failed };
 
-// Reads a document file. A file over MaxDocumentLength bytes, or whose text would not fit
-// into the document, is TooLarge; error receives the reason of a failure.
+// Reads a document file. A file whose text would not fit into the document (for an 8-bit
+// file: over MaxDocumentLength bytes) is TooLarge; error receives the reason of a failure.
 ReadStatus ReadTextFile(const QString& path, QString& text, QString& error);
 
 // Writes beside the target and renames it into place, so a failed save leaves the previous

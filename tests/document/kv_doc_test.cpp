@@ -112,19 +112,27 @@ private slots:
 
     void aFileTooLargeLeavesTheDocumentAsItWas_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("at the limit") << QByteArray(MaxDocumentLength, 'a') << true;
-        QTest::newRow("one byte over") << QByteArray(MaxDocumentLength + 1, 'a') << false;
+        QTest::addColumn<qsizetype>("length"); // the opened text's length; -1: refused
+        QTest::newRow("at the limit") << QByteArray(MaxDocumentLength, 'a') << MaxDocumentLength;
+        QTest::newRow("one byte over") << QByteArray(MaxDocumentLength + 1, 'a') << qsizetype(-1);
         // Its line breaks would double on saving.
         QByteArray lines(MaxDocumentLength - 10, 'a');
         for (int i = 0; i < 11; ++i)
             lines[i * 2] = '\n';
-        QTest::newRow("LF-only lines over") << lines << false;
+        QTest::newRow("LF-only lines over") << lines << qsizetype(-1);
+        // An 8-bit file has a character a byte; a UTF-8 one that the program saved may have
+        // more bytes than the document has characters, and must open again.
+        QTest::newRow("8-bit over") << QByteArray(MaxDocumentLength + 1, '\xe9') << qsizetype(-1);
+        QByteArray accents;
+        for (int i = 0; i < 600000; ++i)
+            accents += "\xc3\xa9";
+        QTest::newRow("UTF-8 over in bytes, not in characters") << accents << qsizetype(600000);
     }
 
     void aFileTooLargeLeavesTheDocumentAsItWas() {
         QFETCH(QByteArray, file);
-        QFETCH(bool, opens);
+        QFETCH(qsizetype, length);
+        const bool opens = length >= 0;
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("big.txt"));
         WriteBytes(path, file);
@@ -136,7 +144,7 @@ private slots:
         test::ModalAnswerer answerer;
         QCOMPARE(doc.OpenDocument(path, nullptr), opens);
         if (opens) {
-            QCOMPARE(view.TextLength(), file.size());
+            QCOMPARE(view.TextLength(), length);
             QVERIFY(answerer.texts.isEmpty());
             return;
         }
