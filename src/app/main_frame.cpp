@@ -79,8 +79,8 @@ QAction* CMainFrame::MakeAction(int id, const QString& label) {
     return action;
 }
 
-QMenu* CMainFrame::CreateMenu(QMenu* menu, const MenuItemSpec& spec, bool forms) {
-    for (const MenuItemSpec& item : spec.items) {
+QMenu* CMainFrame::CreateMenu(QMenu* menu, const MenuItemSpec& info, bool forms) {
+    for (const MenuItemSpec& item : info.items) {
         const QString label =
             QString::fromUtf8(item.label.data(), static_cast<qsizetype>(item.label.size()));
         if (!item.items.empty()) {
@@ -100,12 +100,12 @@ QMenu* CMainFrame::CreateMenu(QMenu* menu, const MenuItemSpec& spec, bool forms)
 }
 
 void CMainFrame::CreateMenus() {
-    for (const MenuSpec& spec : MainMenus()) {
+    for (const MenuSpec& info : MainMenus()) {
         QMenu* menu = menuBar()->addMenu(
-            QString::fromUtf8(spec.title.data(), static_cast<qsizetype>(spec.title.size())));
+            QString::fromUtf8(info.title.data(), static_cast<qsizetype>(info.title.size())));
         menu->installEventFilter(this);
-        const bool forms = spec.title == "&Calculations" || spec.title == "&Worksheets";
-        CreateMenu(menu, MenuItemSpec{0, spec.title, spec.items}, forms);
+        const bool forms = info.title == "&Calculations" || info.title == "&Worksheets";
+        CreateMenu(menu, MenuItemSpec{0, info.title, info.items}, forms);
     }
     Action(ID_VIEW_TOOLBAR)->setCheckable(true);
     Action(ID_VIEW_STATUS_BAR)->setCheckable(true);

@@ -44,7 +44,7 @@ protected:
 private:
     QAction* MakeAction(int id, const QString& label);
     void CreateMenus();
-    QMenu* CreateMenu(QMenu* menu, const MenuItemSpec& spec, bool forms);
+    QMenu* CreateMenu(QMenu* menu, const MenuItemSpec& info, bool forms);
     void CreateToolBar();
     void CreateStatusBar();
     void CreateHiddenCommands();

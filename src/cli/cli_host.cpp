@@ -18,9 +18,9 @@ std::string Joined(std::initializer_list<std::string_view> parts) {
 
 // The button that confirms a sub-form: IDOK, or a button captioned "OK".
 int OkButton(const CFormModel& form) {
-    if (form.Spec(IDOK)) return IDOK;
-    for (const ControlSpec& spec : form.Controls())
-        if (spec.kind == ControlKind::Button && WithoutMnemonic(spec.text) == "OK") return spec.id;
+    if (form.InfoOf(IDOK)) return IDOK;
+    for (const ControlInfo& info : form.Controls())
+        if (info.kind == ControlKind::Button && WithoutMnemonic(info.text) == "OK") return info.id;
     return IDOK;
 }
 
@@ -104,9 +104,9 @@ void CliHost::Type(const FieldKey& field, std::string_view value) {
 void CliHost::Select(const FieldKey& field, std::string_view value) {
     std::string choices;
     if (field.kind == KeyKind::Choice) {
-        const ControlSpec* spec = m_form.Spec(field.controlId);
+        const ControlInfo* info = m_form.InfoOf(field.controlId);
         const std::vector<std::string> none;
-        const std::vector<std::string>& items = spec ? spec->items : none;
+        const std::vector<std::string>& items = info ? info->items : none;
         for (size_t i = 0; i < items.size(); ++i) {
             if (items[i] == value) {
                 m_form.UserSelected(field.controlId, static_cast<int>(i));
@@ -116,8 +116,8 @@ void CliHost::Select(const FieldKey& field, std::string_view value) {
         }
     } else {
         for (int radio : field.radios) {
-            const ControlSpec* spec = m_form.Spec(radio);
-            std::string text = spec ? WithoutMnemonic(spec->text) : std::string();
+            const ControlInfo* info = m_form.InfoOf(radio);
+            std::string text = info ? WithoutMnemonic(info->text) : std::string();
             if (text == value) {
                 if (!m_form.IsEnabled(radio))
                     m_session.UsageError(

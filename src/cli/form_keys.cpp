@@ -16,19 +16,19 @@ char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool IsStepButton(const ControlSpec* spec) {
-    if (!spec || spec->kind != ControlKind::Button) return false;
-    std::string text = WithoutMnemonic(spec->text);
+bool IsStepButton(const ControlInfo* info) {
+    if (!info || info->kind != ControlKind::Button) return false;
+    std::string text = WithoutMnemonic(info->text);
     return text.rfind("Do", 0) == 0 && text.size() > 2 && text[2] == '.';
 }
 
-std::string_view SpecText(const ControlSpec* spec) {
-    return spec ? std::string_view(spec->text) : std::string_view();
+std::string_view InfoText(const ControlInfo* info) {
+    return info ? std::string_view(info->text) : std::string_view();
 }
 
-std::optional<KeyKind> KindOf(const ControlSpec* spec) {
-    if (!spec) return std::nullopt;
-    switch (spec->kind) {
+std::optional<KeyKind> KindOf(const ControlInfo* info) {
+    if (!info) return std::nullopt;
+    switch (info->kind) {
     case ControlKind::Edit:
         return KeyKind::Input;
     case ControlKind::Display:
@@ -39,7 +39,7 @@ std::optional<KeyKind> KindOf(const ControlSpec* spec) {
     case ControlKind::List:
         return KeyKind::List;
     case ControlKind::Radio:
-        return spec->group == UnknownGroup ? std::nullopt : std::optional(KeyKind::RadioGroup);
+        return info->group == UnknownGroup ? std::nullopt : std::optional(KeyKind::RadioGroup);
     default:
         return std::nullopt;
     }
@@ -96,12 +96,12 @@ std::vector<FieldKey> FormKeys(const CFormModel& form) {
         sectionTitles.push_back(sectionTitle);
     };
     for (const LayoutSection& section : form.Layout()) {
-        const ControlSpec* group = form.Spec(section.group);
+        const ControlInfo* group = form.InfoOf(section.group);
         std::string title =
             group && group->kind == ControlKind::Group ? std::string(group->text) : std::string();
         for (const LayoutRow& row : section.rows) {
-            const ControlSpec* spec = form.Spec(row.control);
-            std::optional<KeyKind> kind = KindOf(spec);
+            const ControlInfo* info = form.InfoOf(row.control);
+            std::optional<KeyKind> kind = KindOf(info);
             if (!kind) continue;
             if (*kind == KeyKind::RadioGroup) {
                 std::string key = row.key.empty() ? Slug(title) : row.key;
@@ -115,12 +115,12 @@ std::vector<FieldKey> FormKeys(const CFormModel& form) {
                     it->radios.push_back(row.control);
                 continue;
             }
-            std::string label = OneLine(SpecText(form.Spec(row.label)));
+            std::string label = OneLine(InfoText(form.InfoOf(row.label)));
             std::string key = row.key.empty() ? Slug(label) : row.key;
             if (key.empty()) continue;
             add({key, row.control, label, *kind, row.unknown}, Slug(title));
             // A static text beside a field (a hint) has a key only when the form names one.
-            const ControlSpec* extra = form.Spec(row.extra);
+            const ControlInfo* extra = form.InfoOf(row.extra);
             std::optional<KeyKind> extraKind = KindOf(extra);
             if (extraKind && *extraKind != KeyKind::RadioGroup &&
                 (extra->kind != ControlKind::Label || !row.extraKey.empty()))
@@ -149,7 +149,7 @@ std::vector<int> StepButtons(const CFormModel& form) {
     for (const LayoutSection& section : form.Layout())
         for (const LayoutRow& row : section.rows)
             for (int id : {row.control, row.extra})
-                if (IsStepButton(form.Spec(id)) &&
+                if (IsStepButton(form.InfoOf(id)) &&
                     std::find(buttons.begin(), buttons.end(), id) == buttons.end())
                     buttons.push_back(id);
     return buttons;
@@ -173,7 +173,7 @@ std::string_view KindName(const FieldKey& field) {
 std::string FieldText(const CFormModel& form, const FieldKey& field) {
     if (field.kind != KeyKind::RadioGroup) return form.Text(field.controlId);
     for (int radio : field.radios)
-        if (form.IsChecked(radio)) return WithoutMnemonic(SpecText(form.Spec(radio)));
+        if (form.IsChecked(radio)) return WithoutMnemonic(InfoText(form.InfoOf(radio)));
     return {};
 }
 

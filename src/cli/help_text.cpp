@@ -76,13 +76,13 @@ void PrintFormHelp(std::ostream& out, const FormEntry& entry, const CFormModel& 
         if (!text.empty()) out << "  default: " << OneLine(text);
         out << '\n';
         if (field.kind == KeyKind::Choice) {
-            if (const ControlSpec* spec = form.Spec(field.controlId))
-                for (const std::string& item : spec->items)
+            if (const ControlInfo* info = form.InfoOf(field.controlId))
+                for (const std::string& item : info->items)
                     out << "      " << item << '\n';
         } else if (field.kind == KeyKind::RadioGroup) {
             for (int radio : field.radios)
-                if (const ControlSpec* spec = form.Spec(radio))
-                    out << "      " << WithoutMnemonic(spec->text) << '\n';
+                if (const ControlInfo* info = form.InfoOf(radio))
+                    out << "      " << WithoutMnemonic(info->text) << '\n';
         }
         if (field.unknownButton && form.CurrentUnknown() == field.controlId)
             solvable = field.key;

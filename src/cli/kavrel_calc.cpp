@@ -120,23 +120,23 @@ private:
     bool m_set;
 };
 
-const ControlSpec* ButtonNamed(const CFormModel& form, std::string_view text) {
-    for (const ControlSpec& spec : form.Controls())
-        if (spec.kind == ControlKind::Button && cli::WithoutMnemonic(spec.text) == text)
-            return &spec;
+const ControlInfo* ButtonNamed(const CFormModel& form, std::string_view text) {
+    for (const ControlInfo& info : form.Controls())
+        if (info.kind == ControlKind::Button && cli::WithoutMnemonic(info.text) == text)
+            return &info;
     return nullptr;
 }
 
 // Calculate, or the default button of a form whose OK calculates.
 int CalculateButton(const CFormModel& form) {
-    if (form.Spec(IDC_CALCULATE)) return IDC_CALCULATE;
+    if (form.InfoOf(IDC_CALCULATE)) return IDC_CALCULATE;
     return form.DefaultButton() ? form.DefaultButton() : IDOK;
 }
 
 // Record, or the button that writes a schedule; 0 for a form that records nothing.
 int RecordButton(const CFormModel& form) {
-    if (form.Spec(IDC_RECORD)) return IDC_RECORD;
-    const ControlSpec* schedule = ButtonNamed(form, "Schedule");
+    if (form.InfoOf(IDC_RECORD)) return IDC_RECORD;
+    const ControlInfo* schedule = ButtonNamed(form, "Schedule");
     return schedule ? schedule->id : 0;
 }
 

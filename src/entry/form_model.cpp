@@ -23,10 +23,10 @@ CFormModel::CFormModel(int dialogId, std::string caption)
 
 CFormModel::~CFormModel() = default;
 
-const ControlSpec* CFormModel::Spec(int id) const {
-    for (const ControlSpec& spec : m_specs)
-        if (spec.id == id)
-            return &spec;
+const ControlInfo* CFormModel::InfoOf(int id) const {
+    for (const ControlInfo& info : m_controls)
+        if (info.id == id)
+            return &info;
     return nullptr;
 }
 
@@ -59,24 +59,24 @@ void CFormModel::Notify(int id) {
 
 // --- Description
 
-void CFormModel::AddControl(ControlSpec spec) {
-    ControlState& state = State(spec.id);
-    if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Button ||
-        spec.kind == ControlKind::Radio || spec.kind == ControlKind::Group)
-        state.text = spec.text;
-    m_specs.push_back(std::move(spec));
+void CFormModel::AddControl(ControlInfo info) {
+    ControlState& state = State(info.id);
+    if (info.kind == ControlKind::Label || info.kind == ControlKind::Button ||
+        info.kind == ControlKind::Radio || info.kind == ControlKind::Group)
+        state.text = info.text;
+    m_controls.push_back(std::move(info));
 }
 
 void CFormModel::AddChoice(int id, std::vector<std::string> items) {
-    ControlSpec spec{id, ControlKind::Choice, {}};
-    spec.items = std::move(items);
-    AddControl(std::move(spec));
+    ControlInfo info{id, ControlKind::Choice, {}};
+    info.items = std::move(items);
+    AddControl(std::move(info));
 }
 
 void CFormModel::AddRadio(int id, std::string text, int group) {
-    ControlSpec spec{id, ControlKind::Radio, std::move(text)};
-    spec.group = group;
-    AddControl(std::move(spec));
+    ControlInfo info{id, ControlKind::Radio, std::move(text)};
+    info.group = group;
+    AddControl(std::move(info));
 }
 
 void CFormModel::AddStandardButtons() {
@@ -119,18 +119,18 @@ void CFormModel::UserEdited(int id, std::string_view text) {
 }
 
 void CFormModel::UserClicked(int id) {
-    const ControlSpec* spec = Spec(id);
-    if (spec && spec->kind == ControlKind::Radio)
+    const ControlInfo* info = InfoOf(id);
+    if (info && info->kind == ControlKind::Radio)
         Check(id, true);
     OnClicked(id);
 }
 
 void CFormModel::UserSelected(int id, int index) {
     ControlState& state = State(id);
-    const ControlSpec* spec = Spec(id);
+    const ControlInfo* info = InfoOf(id);
     state.selection = index;
-    state.text = spec && index >= 0 && index < static_cast<int>(spec->items.size())
-                     ? spec->items[index]
+    state.text = info && index >= 0 && index < static_cast<int>(info->items.size())
+                     ? info->items[index]
                      : std::string();
     OnSelChange(id);
 }
@@ -142,8 +142,8 @@ void CFormModel::UserLeft(int id) { OnKillFocus(id); }
 void CFormModel::SetText(int id, std::string_view text) {
     State(id).text = std::string(text);
     Notify(id);
-    const ControlSpec* spec = Spec(id);
-    if (spec && (spec->kind == ControlKind::Edit || spec->kind == ControlKind::List))
+    const ControlInfo* info = InfoOf(id);
+    if (info && (info->kind == ControlKind::Edit || info->kind == ControlKind::List))
         OnEditChange(id);
 }
 
@@ -153,10 +153,10 @@ void CFormModel::Enable(int id, bool enabled) {
 }
 
 void CFormModel::Check(int id, bool checked) {
-    const ControlSpec* spec = Spec(id);
-    if (checked && spec && spec->kind == ControlKind::Radio) {
-        for (const ControlSpec& other : m_specs) {
-            if (other.id != id && other.kind == ControlKind::Radio && other.group == spec->group &&
+    const ControlInfo* info = InfoOf(id);
+    if (checked && info && info->kind == ControlKind::Radio) {
+        for (const ControlInfo& other : m_controls) {
+            if (other.id != id && other.kind == ControlKind::Radio && other.group == info->group &&
                 IsChecked(other.id)) {
                 State(other.id).checked = false;
                 Notify(other.id);
@@ -169,10 +169,10 @@ void CFormModel::Check(int id, bool checked) {
 
 void CFormModel::Select(int id, int index) {
     ControlState& state = State(id);
-    const ControlSpec* spec = Spec(id);
-    bool inRange = spec && index >= 0 && index < static_cast<int>(spec->items.size());
+    const ControlInfo* info = InfoOf(id);
+    bool inRange = info && index >= 0 && index < static_cast<int>(info->items.size());
     state.selection = inRange ? index : -1;
-    state.text = inRange ? spec->items[index] : std::string();
+    state.text = inRange ? info->items[index] : std::string();
     Notify(id);
 }
 
@@ -298,20 +298,20 @@ void CFormModel::OnDecimalEditChange(int controlId, FieldTable table) {
 void CFormModel::OnInitDialog() { DoDataExchange(false); }
 
 void CFormModel::OnEditChange(int id) {
-    const ControlSpec* spec = Spec(id);
-    if (!spec)
+    const ControlInfo* info = InfoOf(id);
+    if (!info)
         return;
-    if (spec->rule == EditRule::Integer)
+    if (info->rule == EditRule::Integer)
         OnIntegerEditChange(id, Table());
-    else if (spec->rule == EditRule::Decimal)
+    else if (info->rule == EditRule::Decimal)
         OnDecimalEditChange(id, Table());
-    else if (spec->rule == EditRule::Date)
+    else if (info->rule == EditRule::Date)
         FilterDateField(*this, id);
 }
 
 void CFormModel::OnClicked(int id) {
-    const ControlSpec* spec = Spec(id);
-    if (spec && spec->kind == ControlKind::Radio && spec->group == UnknownGroup) {
+    const ControlInfo* info = InfoOf(id);
+    if (info && info->kind == ControlKind::Radio && info->group == UnknownGroup) {
         OnUnknownClicked();
         return;
     }

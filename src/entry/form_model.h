@@ -3,7 +3,7 @@
 // the "Unknown" selection, and the Calculate and Record life cycle. A view (the Qt dialog,
 // the command line, a test) shows it through IFormHost and forwards the user's actions.
 
-#include "entry/control_spec.h"
+#include "entry/control_info.h"
 #include "entry/entry_checks.h"
 #include "entry/field_info.h"
 #include "entry/form_host.h"
@@ -41,8 +41,8 @@ public:
     // --- What the form looks like
     int DialogId() const { return m_dialogId; }
     const std::string& Caption() const { return m_caption; }
-    const std::vector<ControlSpec>& Controls() const { return m_specs; }
-    const ControlSpec* Spec(int id) const;
+    const std::vector<ControlInfo>& Controls() const { return m_controls; }
+    const ControlInfo* InfoOf(int id) const;
     const std::vector<LayoutSection>& Layout() const { return m_layout; }
     const std::vector<int>& Buttons() const { return m_buttons; }
     // The button that Enter presses; 0: Enter moves the focus to the next control.
@@ -97,7 +97,7 @@ public:
 
 protected:
     // --- Building the form's description (constructors)
-    void AddControl(ControlSpec spec);
+    void AddControl(ControlInfo info);
     void AddLabel(int id, std::string text) { AddControl({id, ControlKind::Label, std::move(text)}); }
     void AddEdit(int id, EditRule rule) { AddControl({id, ControlKind::Edit, {}, rule}); }
     void AddDisplay(int id) { AddControl({id, ControlKind::Display, {}}); }
@@ -149,7 +149,7 @@ private:
 
     int m_dialogId;
     std::string m_caption;
-    std::vector<ControlSpec> m_specs;
+    std::vector<ControlInfo> m_controls;
     std::map<int, ControlState> m_state;
     std::vector<LayoutSection> m_layout;
     std::vector<int> m_buttons;

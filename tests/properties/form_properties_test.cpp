@@ -139,28 +139,28 @@ bool IsPlainNumber(std::string_view text) {
 
 void FillForm(CFormModel& form, RecordingHost& host, EntryGenerator& entries) {
     std::vector<int> unknownButtons;
-    for (const ControlSpec& spec : form.Controls()) {
-        if (!form.IsEnabled(spec.id)) continue;
-        if (spec.kind == ControlKind::Radio && spec.group == UnknownGroup)
-            unknownButtons.push_back(spec.id);
-        else if (spec.kind == ControlKind::Choice && !spec.items.empty())
-            form.UserSelected(spec.id, entries.Below(static_cast<int>(spec.items.size())));
+    for (const ControlInfo& info : form.Controls()) {
+        if (!form.IsEnabled(info.id)) continue;
+        if (info.kind == ControlKind::Radio && info.group == UnknownGroup)
+            unknownButtons.push_back(info.id);
+        else if (info.kind == ControlKind::Choice && !info.items.empty())
+            form.UserSelected(info.id, entries.Below(static_cast<int>(info.items.size())));
     }
     if (!unknownButtons.empty())
         host.Click(unknownButtons[entries.Below(static_cast<int>(unknownButtons.size()))]);
-    for (const ControlSpec& spec : form.Controls()) {
-        if (!form.IsEnabled(spec.id) || entries.Below(12) == 0) continue;
-        switch (spec.rule) {
+    for (const ControlInfo& info : form.Controls()) {
+        if (!form.IsEnabled(info.id) || entries.Below(12) == 0) continue;
+        switch (info.rule) {
         case EditRule::Integer:
         case EditRule::Decimal:
-            host.Enter(spec.id, entries.Amount(std::max(ClassOf(form, spec.id), 0)));
+            host.Enter(info.id, entries.Amount(std::max(ClassOf(form, info.id), 0)));
             break;
         case EditRule::Date:
-            host.Enter(spec.id, entries.Date());
+            host.Enter(info.id, entries.Date());
             break;
         case EditRule::PaymentList:
         case EditRule::CashFlowList:
-            host.Enter(spec.id, entries.List(spec.rule == EditRule::CashFlowList));
+            host.Enter(info.id, entries.List(info.rule == EditRule::CashFlowList));
             break;
         case EditRule::None:
             break;
@@ -171,9 +171,9 @@ void FillForm(CFormModel& form, RecordingHost& host, EntryGenerator& entries) {
 void ExpectSoundForm(const CFormModel& form, const RecordingHost& host) {
     for (const std::string& message : host.messages)
         EXPECT_TRUE(IsProgramMessage(message)) << "unknown message \"" << message << "\"";
-    for (const ControlSpec& spec : form.Controls())
-        EXPECT_FALSE(ShowsNonFinite(form.Text(spec.id)))
-            << "control " << spec.id << " shows \"" << form.Text(spec.id) << "\"";
+    for (const ControlInfo& info : form.Controls())
+        EXPECT_FALSE(ShowsNonFinite(form.Text(info.id)))
+            << "control " << info.id << " shows \"" << form.Text(info.id) << "\"";
 }
 
 } // namespace
@@ -193,7 +193,7 @@ TEST_P(FormProperties, CalculateShowsValuesInTheirClassesOrAMessage) {
         form->Open();
         FillForm(*form, host, entries);
         const size_t before = host.messages.size();
-        host.Click(form->Spec(IDC_CALCULATE)
+        host.Click(form->InfoOf(IDC_CALCULATE)
                        ? IDC_CALCULATE
                        : (form->DefaultButton() ? form->DefaultButton() : IDOK));
         ExpectSoundForm(*form, host);
@@ -209,7 +209,7 @@ TEST_P(FormProperties, CalculateShowsValuesInTheirClassesOrAMessage) {
             EXPECT_LE(value, limits.maximum + slack) << form->Text(unknown);
             ++solved;
         }
-        if (form->Spec(IDC_RECORD) && form->IsEnabled(IDC_RECORD)) {
+        if (form->InfoOf(IDC_RECORD) && form->IsEnabled(IDC_RECORD)) {
             host.Click(IDC_RECORD);
             EXPECT_FALSE(ShowsNonFinite(document.text)) << document.text;
         }

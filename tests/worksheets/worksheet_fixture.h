@@ -38,8 +38,8 @@ struct WorksheetDriver {
         RecordingHost subHost(sub);
         sub.Open();
         SubFormSeen shown{sub.Caption(), {}, {}};
-        for (const ControlSpec& spec : sub.Controls())
-            shown.texts[spec.id] = sub.Text(spec.id);
+        for (const ControlInfo& info : sub.Controls())
+            shown.texts[info.id] = sub.Text(info.id);
         if (actions.empty()) {
             subHost.Click(IDCANCEL);
         } else {

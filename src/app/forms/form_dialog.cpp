@@ -114,8 +114,8 @@ void CFormDialog::ConnectSignals(int id, QWidget* widget) {
 
 void CFormDialog::UpdateWidget(int id) {
     QWidget* widget = Widget(id);
-    const ControlSpec* spec = m_model.Spec(id);
-    if (!widget || !spec) return;
+    const ControlInfo* info = m_model.InfoOf(id);
+    if (!widget || !info) return;
     const QSignalBlocker blocker(widget);
     widget->setEnabled(m_model.IsEnabled(id));
     const QString text = ModelTextToWidget(m_model.Text(id));

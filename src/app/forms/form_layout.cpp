@@ -44,8 +44,8 @@ constexpr int ListLinesShown = 8;
 
 void CFormDialog::AssignLabelMnemonics() {
     for (int id : m_model.Buttons())
-        if (const ControlSpec* spec = m_model.Spec(id))
-            if (QChar letter = MnemonicLetter(QString::fromStdString(spec->text)); !letter.isNull())
+        if (const ControlInfo* info = m_model.InfoOf(id))
+            if (QChar letter = MnemonicLetter(QString::fromStdString(info->text)); !letter.isNull())
                 m_takenLetters += letter;
     std::vector<int> labels;
     QStringList texts;
@@ -81,29 +81,29 @@ QLabel* CFormDialog::CreateLabel(int id) {
 }
 
 QWidget* CFormDialog::CreateControl(int id, const QString& accessibleName) {
-    const ControlSpec* spec = m_model.Spec(id);
-    if (!spec) return nullptr;
+    const ControlInfo* info = m_model.InfoOf(id);
+    if (!info) return nullptr;
     const int fieldWidth = fontMetrics().averageCharWidth() * FieldWidthInCharacters;
     QWidget* widget = nullptr;
-    switch (spec->kind) {
+    switch (info->kind) {
     case ControlKind::Edit:
     case ControlKind::Display: {
         auto* edit = new QLineEdit(this);
-        edit->setReadOnly(spec->kind == ControlKind::Display);
+        edit->setReadOnly(info->kind == ControlKind::Display);
         edit->setMinimumWidth(fieldWidth);
         widget = edit;
         break;
     }
     case ControlKind::Choice: {
         auto* combo = new QComboBox(this);
-        for (const std::string& item : spec->items)
+        for (const std::string& item : info->items)
             combo->addItem(QString::fromStdString(item));
         widget = combo;
         break;
     }
     case ControlKind::Radio: {
         auto* radio = new QRadioButton(this);
-        QButtonGroup*& group = m_radioGroups[spec->group];
+        QButtonGroup*& group = m_radioGroups[info->group];
         if (!group) group = new QButtonGroup(this);
         group->addButton(radio, id);
         widget = radio;

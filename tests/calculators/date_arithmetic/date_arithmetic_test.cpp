@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, DateArithmetic, testing::ValuesIn(Cases),
 TEST(DateArithmeticForm, CalculateIsTheDefaultButtonAndNothingIsRecorded) {
     Form f;
     EXPECT_EQ(f.dlg.DefaultButton(), Dlg::IDC_CALCULATE_DATES);
-    EXPECT_EQ(f.dlg.Spec(1003), nullptr);
+    EXPECT_EQ(f.dlg.InfoOf(1003), nullptr);
     for (int id : {Dlg::IDC_DAYS, Dlg::IDC_MONTHS, Dlg::IDC_DAYS_BETWEEN, Dlg::IDC_MONTHS_BETWEEN})
         EXPECT_EQ(f.dlg.Text(id), "0") << id;
 }

@@ -20,7 +20,7 @@ enum class ControlKind {
 // Which keystroke check runs on a field's changes.
 enum class EditRule { None, Integer, Decimal, Date, CashFlowList, PaymentList };
 
-struct ControlSpec {
+struct ControlInfo {
     int id = 0;
     ControlKind kind = ControlKind::Label;
     std::string text; // a label's or button's text; a two-line label holds "\r\n"
