@@ -33,39 +33,53 @@ std::span<const FormEntry> FormCatalog() {
     // In the order of kavrel-calc --list.
     static const FormEntry entries[] = {
         {"compound-interest", CCompoundDlg::CommandId, "Compound Interest", Make<CCompoundDlg>()},
-        {"loan", CAnnuityPvDlg::LoanCommand, "Loan (Ordinary Annuity)", Make<CAnnuityPvDlg>(IDS_LOAN_CAPTION)},
-        {"lease", CAnnuityPvDlg::LeaseCommand, "Lease (Annuity Due)", Make<CAnnuityPvDlg>(IDS_LEASE_CAPTION)},
-        {"save", CAnnuityFvDlg::SaveCommand, "Save (Annuity Due)", Make<CAnnuityFvDlg>(IDS_SAVE_CAPTION)},
-        {"sinking-fund", CAnnuityFvDlg::SinkingFundCommand, "Sinking Fund (Ordinary Annuity)", Make<CAnnuityFvDlg>(IDS_SINKING_FUND_CAPTION)},
-        {"unequal-payments", CUnequalPaymentsDlg::CommandId, "Ordinary Annuity with Unequal Payments", Make<CUnequalPaymentsDlg>()},
-        {"discounted-cash-flow", CDiscountedCashFlowDlg::CommandId, "Discounted Cash Flow", Make<CDiscountedCashFlowDlg>()},
-        {"simple-interest", CSimpleInterestDlg::CommandId, "Exact Simple Interest", Make<CSimpleInterestDlg>()},
+        {"loan", CAnnuityPvDlg::LoanCommand, "Loan (Ordinary Annuity)",
+         Make<CAnnuityPvDlg>(IDS_LOAN_CAPTION)},
+        {"lease", CAnnuityPvDlg::LeaseCommand, "Lease (Annuity Due)",
+         Make<CAnnuityPvDlg>(IDS_LEASE_CAPTION)},
+        {"save", CAnnuityFvDlg::SaveCommand, "Save (Annuity Due)",
+         Make<CAnnuityFvDlg>(IDS_SAVE_CAPTION)},
+        {"sinking-fund", CAnnuityFvDlg::SinkingFundCommand, "Sinking Fund (Ordinary Annuity)",
+         Make<CAnnuityFvDlg>(IDS_SINKING_FUND_CAPTION)},
+        {"unequal-payments", CUnequalPaymentsDlg::CommandId,
+         "Ordinary Annuity with Unequal Payments", Make<CUnequalPaymentsDlg>()},
+        {"discounted-cash-flow", CDiscountedCashFlowDlg::CommandId, "Discounted Cash Flow",
+         Make<CDiscountedCashFlowDlg>()},
+        {"simple-interest", CSimpleInterestDlg::CommandId, "Exact Simple Interest",
+         Make<CSimpleInterestDlg>()},
         {"bank-discount", CBankDiscountDlg::CommandId, "Bank Discount", Make<CBankDiscountDlg>()},
-        {"loan-amortization", CLoanAmortizationDlg::CommandId, "Loan Amortization", Make<CLoanAmortizationDlg>()},
-        {"corporate-bond", CBondDlg::CorporateCommandId, "Corporate Bond", Make<CBondDlg>(CBondDlg::Corporate)},
-        {"treasury-bond", CBondDlg::TreasuryCommandId, "Treasury Bond", Make<CBondDlg>(CBondDlg::Treasury)},
-        {"certificate-of-deposit", CCertificateOfDepositDlg::CommandId, "Certificate of Deposit (CD)", Make<CCertificateOfDepositDlg>()},
-        {"discounted-note", CDiscountedNoteDlg::CommandId, "Discounted Note", Make<CDiscountedNoteDlg>()},
-        {"date-arithmetic", CDateArithmeticDlg::CommandId, "Date Arithmetic", Make<CDateArithmeticDlg>()},
-        {"refinance-mortgage", CRefinanceDlg::CommandId, "Refinancing a Mortgage", Make<CRefinanceDlg>()},
+        {"loan-amortization", CLoanAmortizationDlg::CommandId, "Loan Amortization",
+         Make<CLoanAmortizationDlg>()},
+        {"corporate-bond", CBondDlg::CorporateCommandId, "Corporate Bond",
+         Make<CBondDlg>(CBondDlg::Corporate)},
+        {"treasury-bond", CBondDlg::TreasuryCommandId, "Treasury Bond",
+         Make<CBondDlg>(CBondDlg::Treasury)},
+        {"certificate-of-deposit", CCertificateOfDepositDlg::CommandId,
+         "Certificate of Deposit (CD)", Make<CCertificateOfDepositDlg>()},
+        {"discounted-note", CDiscountedNoteDlg::CommandId, "Discounted Note",
+         Make<CDiscountedNoteDlg>()},
+        {"date-arithmetic", CDateArithmeticDlg::CommandId, "Date Arithmetic",
+         Make<CDateArithmeticDlg>()},
+        {"refinance-mortgage", CRefinanceDlg::CommandId, "Refinancing a Mortgage",
+         Make<CRefinanceDlg>()},
         {"prepay-mortgage", CPrepayDlg::CommandId, "Prepay Mortgage", Make<CPrepayDlg>()},
-        {"purchased-mortgage", CPurchasedMortgageDlg::CommandId, "Purchased Mortgage Yield", Make<CPurchasedMortgageDlg>()},
-        {"income-from-savings", CIncomeFromSavingsDlg::CommandId, "Income From Your Savings", Make<CIncomeFromSavingsDlg>()},
+        {"purchased-mortgage", CPurchasedMortgageDlg::CommandId, "Purchased Mortgage Yield",
+         Make<CPurchasedMortgageDlg>()},
+        {"income-from-savings", CIncomeFromSavingsDlg::CommandId, "Income From Your Savings",
+         Make<CIncomeFromSavingsDlg>()},
     };
     return entries;
 }
 
 const FormEntry* FindFormBySlug(std::string_view slug) {
     for (const FormEntry& entry : FormCatalog())
-        if (entry.slug == slug)
-            return &entry;
+        if (entry.slug == slug) return &entry;
     return nullptr;
 }
 
 const FormEntry* FindFormByCommand(int commandId) {
     for (const FormEntry& entry : FormCatalog())
-        if (entry.commandId == commandId)
-            return &entry;
+        if (entry.commandId == commandId) return &entry;
     return nullptr;
 }
 

@@ -18,19 +18,27 @@ int g_recordWidth = 50;
 constexpr size_t LabelLimit = 78;
 constexpr size_t ValueLimit = 38;
 
-std::string Fill(int count) { return std::string(static_cast<size_t>(std::max(count, 0)), ' '); }
+std::string Fill(int count) {
+    return std::string(static_cast<size_t>(std::max(count, 0)), ' ');
+}
 
-int Length(std::string_view text) { return static_cast<int>(text.size()); }
+int Length(std::string_view text) {
+    return static_cast<int>(text.size());
+}
 
 } // namespace
 
-int RecordWidth() { return g_recordWidth; }
+int RecordWidth() {
+    return g_recordWidth;
+}
 
 ScopedRecordWidth::ScopedRecordWidth(int width) : m_previous(g_recordWidth) {
     g_recordWidth = width;
 }
 
-ScopedRecordWidth::~ScopedRecordWidth() { g_recordWidth = m_previous; }
+ScopedRecordWidth::~ScopedRecordWidth() {
+    g_recordWidth = m_previous;
+}
 
 void RecordTitle(const CFormModel& form, ITextSink& out) {
     std::string caption = form.Caption().substr(0, LabelLimit);
@@ -41,16 +49,15 @@ void RecordTitle(const CFormModel& form, ITextSink& out) {
 }
 
 void RecordField(const CFormModel& form, FieldTable table, ITextSink& out, int row) {
-    if (row < 0 || row >= static_cast<int>(table.size()))
-        return;
+    if (row < 0 || row >= static_cast<int>(table.size())) return;
     const FieldInfo& field = table[row];
-    if (!form.IsEnabled(field.labelId))
-        return;
+    if (!form.IsEnabled(field.labelId)) return;
     std::string label = form.Text(field.labelId).substr(0, LabelLimit);
     std::string value = form.Text(field.controlId).substr(0, ValueLimit);
     // With a two-line label only its last line shares the line with the value.
     size_t breakAt = label.find('\r');
-    int labelWidth = breakAt == std::string::npos ? Length(label) : Length(label) - int(breakAt) - 2;
+    int labelWidth =
+        breakAt == std::string::npos ? Length(label) : Length(label) - int(breakAt) - 2;
     int pad = RecordWidth() - Length(value) - labelWidth;
     out.Insert(label + Fill(pad) + value + "\r\n");
 }

@@ -7,36 +7,34 @@ namespace kavrel {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-std::string_view Clip(std::string_view text) { return text.substr(0, FieldTextLimit); }
+std::string_view Clip(std::string_view text) {
+    return text.substr(0, FieldTextLimit);
+}
 
 } // namespace
 
 KeystrokeVerdict CheckIntegerField(std::string_view text, long min, long max) {
     text = Clip(text);
-    if (text.empty())
-        return KeystrokeVerdict::Accept();
+    if (text.empty()) return KeystrokeVerdict::Accept();
     long value = LeadingInteger(text);
-    if (value > max)
-        return KeystrokeVerdict::Reject(IDS_NUMBER_TOO_LARGE);
+    if (value > max) return KeystrokeVerdict::Reject(IDS_NUMBER_TOO_LARGE);
     for (size_t i = 0; i < text.size(); ++i) {
         bool allowedSign = i == 0 && text[i] == '-' && min < 0;
-        if (!IsDigit(text[i]) && !allowedSign)
-            return KeystrokeVerdict::Reject();
+        if (!IsDigit(text[i]) && !allowedSign) return KeystrokeVerdict::Reject();
     }
-    if (value < min)
-        return KeystrokeVerdict::Reject(IDS_NUMBER_TOO_SMALL);
+    if (value < min) return KeystrokeVerdict::Reject(IDS_NUMBER_TOO_SMALL);
     return KeystrokeVerdict::Accept();
 }
 
 KeystrokeVerdict CheckDecimalText(std::string_view text, int digits, double min, double max) {
     text = Clip(text);
-    if (text.empty())
-        return KeystrokeVerdict::Accept();
+    if (text.empty()) return KeystrokeVerdict::Accept();
     double value = LeadingDouble(text);
-    if (value > max)
-        return KeystrokeVerdict::Reject(IDS_NUMBER_TOO_LARGE);
+    if (value > max) return KeystrokeVerdict::Reject(IDS_NUMBER_TOO_LARGE);
 
     constexpr size_t none = std::string_view::npos;
     size_t point = none, exponent = none;
@@ -61,8 +59,7 @@ KeystrokeVerdict CheckDecimalText(std::string_view text, int digits, double min,
         }
     }
     // A field whose minimum is 0 or more is checked against it only at Calculate.
-    if (min < 0 && value < min)
-        return KeystrokeVerdict::Reject(IDS_NUMBER_TOO_SMALL);
+    if (min < 0 && value < min) return KeystrokeVerdict::Reject(IDS_NUMBER_TOO_SMALL);
     return KeystrokeVerdict::Accept();
 }
 

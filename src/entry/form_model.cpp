@@ -14,7 +14,9 @@ namespace {
 
 const std::string EmptyText;
 
-std::string_view Clip(std::string_view text) { return text.substr(0, FieldTextLimit); }
+std::string_view Clip(std::string_view text) {
+    return text.substr(0, FieldTextLimit);
+}
 
 } // namespace
 
@@ -25,12 +27,13 @@ CFormModel::~CFormModel() = default;
 
 const ControlInfo* CFormModel::InfoOf(int id) const {
     for (const ControlInfo& info : m_controls)
-        if (info.id == id)
-            return &info;
+        if (info.id == id) return &info;
     return nullptr;
 }
 
-CFormModel::ControlState& CFormModel::State(int id) { return m_state[id]; }
+CFormModel::ControlState& CFormModel::State(int id) {
+    return m_state[id];
+}
 
 const std::string& CFormModel::Text(int id) const {
     auto it = m_state.find(id);
@@ -53,8 +56,7 @@ int CFormModel::Selection(int id) const {
 }
 
 void CFormModel::Notify(int id) {
-    if (m_host)
-        m_host->ControlChanged(id);
+    if (m_host) m_host->ControlChanged(id);
 }
 
 // --- Description
@@ -111,7 +113,9 @@ void CFormModel::Attach(IFormHost* host, IRecordTarget* target) {
     m_target = target;
 }
 
-void CFormModel::Open() { OnInitDialog(); }
+void CFormModel::Open() {
+    OnInitDialog();
+}
 
 void CFormModel::UserEdited(int id, std::string_view text) {
     State(id).text = std::string(text);
@@ -120,8 +124,7 @@ void CFormModel::UserEdited(int id, std::string_view text) {
 
 void CFormModel::UserClicked(int id) {
     const ControlInfo* info = InfoOf(id);
-    if (info && info->kind == ControlKind::Radio)
-        Check(id, true);
+    if (info && info->kind == ControlKind::Radio) Check(id, true);
     OnClicked(id);
 }
 
@@ -135,7 +138,9 @@ void CFormModel::UserSelected(int id, int index) {
     OnSelChange(id);
 }
 
-void CFormModel::UserLeft(int id) { OnKillFocus(id); }
+void CFormModel::UserLeft(int id) {
+    OnKillFocus(id);
+}
 
 // --- The form's side
 
@@ -178,15 +183,15 @@ void CFormModel::Select(int id, int index) {
 
 void CFormModel::SetCaption(std::string caption) {
     m_caption = std::move(caption);
-    if (m_host)
-        m_host->CaptionChanged();
+    if (m_host) m_host->CaptionChanged();
 }
 
-void CFormModel::Message(int stringId, MessageIcon icon) { MessageText(LoadString(stringId), icon); }
+void CFormModel::Message(int stringId, MessageIcon icon) {
+    MessageText(LoadString(stringId), icon);
+}
 
 void CFormModel::MessageText(std::string_view text, MessageIcon icon) {
-    if (m_host)
-        m_host->ShowMessage(text, icon, MessageButtons::Ok);
+    if (m_host) m_host->ShowMessage(text, icon, MessageButtons::Ok);
 }
 
 bool CFormModel::AskYesNo(std::string_view text, MessageIcon icon) {
@@ -194,17 +199,14 @@ bool CFormModel::AskYesNo(std::string_view text, MessageIcon icon) {
 }
 
 void CFormModel::MoveFocus(int id) {
-    if (m_host)
-        m_host->MoveFocus(id);
+    if (m_host) m_host->MoveFocus(id);
 }
 
 void CFormModel::Reject(int controlId, const KeystrokeVerdict& verdict) {
-    if (!verdict.rejected || !m_host)
-        return;
+    if (!verdict.rejected || !m_host) return;
     m_host->Beep();
     m_host->TakeBackCharacter(controlId);
-    if (verdict.messageId != 0)
-        Message(verdict.messageId);
+    if (verdict.messageId != 0) Message(verdict.messageId);
 }
 
 // --- Shared operations
@@ -214,8 +216,7 @@ int CFormModel::SelectUnknown(FieldTable table, int button, int previousUnknown,
     Enable(previousUnknown, true);
     SetText(previousUnknown, savedText);
     int row = FindField(table, button, UnknownColumn);
-    if (row < 0)
-        return previousUnknown;
+    if (row < 0) return previousUnknown;
     int field = table[row].controlId;
     savedText = std::string(Clip(Text(field)));
     SetText(field, "");
@@ -226,8 +227,7 @@ int CFormModel::SelectUnknown(FieldTable table, int button, int previousUnknown,
 
 int CFormModel::CheckInputs(FieldTable table, int unknown) {
     for (const FieldInfo& row : table) {
-        if (row.controlId == unknown || row.unknownButton == 0)
-            continue;
+        if (row.controlId == unknown || row.unknownButton == 0) continue;
         std::string_view text = Clip(Text(row.controlId));
         if (text.empty()) {
             Message(IDS_ENTER_DATA);
@@ -243,19 +243,16 @@ int CFormModel::CheckInputs(FieldTable table, int unknown) {
         }
     }
     DoDataExchange(true);
-    if (unknown > 1)
-        Enable(unknown, true);
+    if (unknown > 1) Enable(unknown, true);
     return 0;
 }
 
 int CFormModel::CheckUnknownResult(FieldTable table, int unknown, double result) {
     bool outOfRange = std::isnan(result) || result >= 1e12 || result <= -1e12;
     int row = FindField(table, unknown, ControlColumn);
-    if (row < 0)
-        return 1;
+    if (row < 0) return 1;
     const FieldLimits& limits = LimitsOf(table[row].limitClass);
-    if (!outOfRange && result >= limits.minimum && result <= limits.maximum)
-        return 0;
+    if (!outOfRange && result >= limits.minimum && result <= limits.maximum) return 0;
     Message(IDS_UNKNOWN_EXCEEDS_LIMITS);
     SetText(unknown, "");
     return 1;
@@ -267,8 +264,7 @@ void CFormModel::DDX_Amount(bool save, int controlId, double& value, FieldTable 
         return;
     }
     int row = FindField(table, controlId, ControlColumn);
-    if (row < 0)
-        return;
+    if (row < 0) return;
     const FieldLimits& limits = LimitsOf(table[row].limitClass);
     // A value that is not finite is never shown as "inf" or "nan": the field stays empty.
     bool shown = std::isfinite(value) && value >= limits.minimum;
@@ -277,8 +273,7 @@ void CFormModel::DDX_Amount(bool save, int controlId, double& value, FieldTable 
 
 void CFormModel::OnIntegerEditChange(int controlId, FieldTable table) {
     int row = FindField(table, controlId, ControlColumn);
-    if (row < 0)
-        return;
+    if (row < 0) return;
     const FieldLimits& limits = LimitsOf(table[row].limitClass);
     Reject(controlId, CheckIntegerField(Text(controlId), static_cast<long>(limits.minimum),
                                         static_cast<long>(limits.maximum)));
@@ -286,21 +281,21 @@ void CFormModel::OnIntegerEditChange(int controlId, FieldTable table) {
 
 void CFormModel::OnDecimalEditChange(int controlId, FieldTable table) {
     int row = FindField(table, controlId, ControlColumn);
-    if (row < 0)
-        return;
+    if (row < 0) return;
     const FieldLimits& limits = LimitsOf(table[row].limitClass);
     Reject(controlId, CheckDecimalField(controlId, Text(controlId), limits.digits, limits.minimum,
-                                       limits.maximum));
+                                        limits.maximum));
 }
 
 // --- Life cycle
 
-void CFormModel::OnInitDialog() { DoDataExchange(false); }
+void CFormModel::OnInitDialog() {
+    DoDataExchange(false);
+}
 
 void CFormModel::OnEditChange(int id) {
     const ControlInfo* info = InfoOf(id);
-    if (!info)
-        return;
+    if (!info) return;
     if (info->rule == EditRule::Integer)
         OnIntegerEditChange(id, Table());
     else if (info->rule == EditRule::Decimal)
@@ -341,13 +336,10 @@ void CFormModel::OnUnknownClicked() {
 }
 
 void CFormModel::OnCalculate() {
-    if (CheckInputs(Table(), m_unknown))
-        return;
+    if (CheckInputs(Table(), m_unknown)) return;
     double result = 0.0;
-    if (!Solve(result))
-        return;
-    if (CheckUnknownResult(Table(), m_unknown, result))
-        return;
+    if (!Solve(result)) return;
+    if (CheckUnknownResult(Table(), m_unknown, result)) return;
     DoDataExchange(false);
     m_savedText = std::string(Clip(Text(m_unknown)));
     Enable(IDC_RECORD, true);
@@ -368,13 +360,11 @@ void CFormModel::OnRecord() {
         return;
     }
     DoDataExchange(true);
-    if (m_host)
-        m_host->EndForm(FormResult::Ok);
+    if (m_host) m_host->EndForm(FormResult::Ok);
 }
 
 void CFormModel::OnCancel() {
-    if (m_host)
-        m_host->EndForm(FormResult::Cancel);
+    if (m_host) m_host->EndForm(FormResult::Cancel);
 }
 
 void CFormModel::DoDataExchange(bool save) {

@@ -98,10 +98,14 @@ public:
 protected:
     // --- Building the form's description (constructors)
     void AddControl(ControlInfo info);
-    void AddLabel(int id, std::string text) { AddControl({id, ControlKind::Label, std::move(text)}); }
+    void AddLabel(int id, std::string text) {
+        AddControl({id, ControlKind::Label, std::move(text)});
+    }
     void AddEdit(int id, EditRule rule) { AddControl({id, ControlKind::Edit, {}, rule}); }
     void AddDisplay(int id) { AddControl({id, ControlKind::Display, {}}); }
-    void AddButton(int id, std::string text) { AddControl({id, ControlKind::Button, std::move(text)}); }
+    void AddButton(int id, std::string text) {
+        AddControl({id, ControlKind::Button, std::move(text)});
+    }
     void AddChoice(int id, std::vector<std::string> items);
     void AddRadio(int id, std::string text, int group);
     void AddUnknownButton(int id) { AddRadio(id, "-->", UnknownGroup); }

@@ -12,7 +12,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -27,12 +29,10 @@ double LeadingDouble(std::string_view text) {
     }
     // from_chars would also take "inf", "nan" and a sign of its own; only digits or a point
     // followed by a digit may start a number here.
-    if (pos >= text.size())
-        return 0.0;
-    bool startsNumber = IsDigit(text[pos]) ||
-                        (text[pos] == '.' && pos + 1 < text.size() && IsDigit(text[pos + 1]));
-    if (!startsNumber)
-        return 0.0;
+    if (pos >= text.size()) return 0.0;
+    bool startsNumber =
+        IsDigit(text[pos]) || (text[pos] == '.' && pos + 1 < text.size() && IsDigit(text[pos + 1]));
+    if (!startsNumber) return 0.0;
     double value = 0.0;
     auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), value,
                                      std::chars_format::general);
@@ -46,8 +46,7 @@ double LeadingDouble(std::string_view text) {
             }
         }
         value = huge ? std::numeric_limits<double>::infinity() : 0.0;
-        if (!huge && end == text.data() + pos)
-            return 0.0;
+        if (!huge && end == text.data() + pos) return 0.0;
     } else if (ec != std::errc()) {
         return 0.0;
     }
@@ -67,31 +66,26 @@ long LeadingInteger(std::string_view text) {
     const long limit = std::numeric_limits<long>::max();
     for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
         int digit = text[pos] - '0';
-        if (value > (limit - digit) / 10)
-            return negative ? -limit : limit;
+        if (value > (limit - digit) / 10) return negative ? -limit : limit;
         value = value * 10 + digit;
     }
     return negative ? -value : value;
 }
 
 std::string FormatFixed(double value, int digits) {
-    if (std::isnan(value))
-        return std::signbit(value) ? "-nan" : "nan";
-    if (std::isinf(value))
-        return value < 0 ? "-inf" : "inf";
+    if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
     // Enough for 1e308 in fixed notation with a few digits after the point.
     char buffer[400];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::fixed, digits);
-    if (ec != std::errc())
-        return {};
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, digits);
+    if (ec != std::errc()) return {};
     return std::string(buffer, end);
 }
 
 std::string FormatFixedWidth(double value, int width, int digits) {
     std::string text = FormatFixed(value, digits);
-    if (static_cast<int>(text.size()) < width)
-        text.insert(0, width - text.size(), ' ');
+    if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
     return text;
 }
 
@@ -99,8 +93,7 @@ std::string FormatInt(long value, int width) {
     char buffer[32];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     std::string text(buffer, ec == std::errc() ? end : buffer);
-    if (static_cast<int>(text.size()) < width)
-        text.insert(0, width - text.size(), ' ');
+    if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
     return text;
 }
 

@@ -85,7 +85,9 @@ constexpr StringEntry StringTable[] = {
 };
 
 static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),
-                             [](const StringEntry& a, const StringEntry& b) { return a.id < b.id; }),
+                             [](const StringEntry& a, const StringEntry& b) {
+                                 return a.id < b.id;
+                             }),
               "the string table must stay sorted by ID");
 
 } // namespace
@@ -93,8 +95,7 @@ static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),
 std::string_view LoadString(int id) {
     auto it = std::lower_bound(std::begin(StringTable), std::end(StringTable), id,
                                [](const StringEntry& e, int key) { return e.id < key; });
-    if (it == std::end(StringTable) || it->id != id)
-        return {};
+    if (it == std::end(StringTable) || it->id != id) return {};
     return it->text;
 }
 

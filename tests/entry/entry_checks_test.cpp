@@ -10,7 +10,9 @@ namespace {
 constexpr int Silent = -1; // a rejection without a message
 constexpr int Ok = 0;
 
-int Outcome(const KeystrokeVerdict& v) { return !v.rejected ? Ok : v.messageId ? v.messageId : Silent; }
+int Outcome(const KeystrokeVerdict& v) {
+    return !v.rejected ? Ok : v.messageId ? v.messageId : Silent;
+}
 
 struct IntegerCase {
     const char* text;
@@ -21,16 +23,16 @@ struct IntegerCase {
 TEST(CheckIntegerField, FollowsTheLimitClass) {
     const IntegerCase cases[] = {
         {"", 0, Ok},
-        {"-", 7, Ok},                          // a sign alone reads as 0, inside class 7
-        {"-", 0, Silent},                      // class 0 has no negative values
-        {"0", 0, IDS_NUMBER_TOO_SMALL},        // below the minimum 1
-        {"9999", 0, Ok},                       // the maximum itself
-        {"99999", 0, IDS_NUMBER_TOO_LARGE},    // a fifth digit
+        {"-", 7, Ok},                       // a sign alone reads as 0, inside class 7
+        {"-", 0, Silent},                   // class 0 has no negative values
+        {"0", 0, IDS_NUMBER_TOO_SMALL},     // below the minimum 1
+        {"9999", 0, Ok},                    // the maximum itself
+        {"99999", 0, IDS_NUMBER_TOO_LARGE}, // a fifth digit
         {"12a", 0, Silent},
         {"1.", 0, Silent},
         {"-9999", 7, Ok},
         {"-99999", 7, IDS_NUMBER_TOO_SMALL},
-        {"12-", 7, Silent},                    // a sign only in front
+        {"12-", 7, Silent}, // a sign only in front
         {"999999", 1, Ok},
         {"1000000", 1, IDS_NUMBER_TOO_LARGE},
         {"0", 10, Ok},
@@ -52,28 +54,28 @@ TEST(CheckDecimalText, FollowsTheLimitClass) {
     const DecimalCase cases[] = {
         {"", 3, Ok},
         {"12.34", 3, Ok},
-        {"12.345", 3, Silent},          // a third digit after the point in a 2-digit class
+        {"12.345", 3, Silent}, // a third digit after the point in a 2-digit class
         {"1e5", 3, Ok},
         {"1e+5", 3, Ok},
         {"1e-5", 3, Ok},
-        {"e", 3, Silent},               // an exponent needs a digit before it
-        {"1e5+", 3, Silent},            // a sign only right after the exponent letter
+        {"e", 3, Silent},    // an exponent needs a digit before it
+        {"1e5+", 3, Silent}, // a sign only right after the exponent letter
         {"1e11", 3, IDS_NUMBER_TOO_LARGE},
-        {"10000000000", 3, Ok},         // exactly the maximum
+        {"10000000000", 3, Ok}, // exactly the maximum
         {"10000000000.01", 3, IDS_NUMBER_TOO_LARGE},
-        {"0", 3, Ok},                   // the minimum waits for Calculate
+        {"0", 3, Ok}, // the minimum waits for Calculate
         {"0.00", 3, Ok},
-        {"-", 3, Silent},               // no sign where the minimum is not negative
+        {"-", 3, Silent}, // no sign where the minimum is not negative
         {"-5", 5, Ok},
         {"-10000000000.01", 5, IDS_NUMBER_TOO_SMALL},
-        {"1.", 0, Ok},                  // no digits after the point, but the point is fine
+        {"1.", 0, Ok}, // no digits after the point, but the point is fine
         {"1.5", 0, Silent},
-        {"1.2.", 3, Silent},            // a second point
+        {"1.2.", 3, Silent}, // a second point
         {"1.234e12", 6, IDS_NUMBER_TOO_LARGE},
         {"1.2e15", 3, IDS_NUMBER_TOO_LARGE},
-        {"1.23e-12", 3, Ok},            // exponent digits are not counted as decimals
+        {"1.23e-12", 3, Ok}, // exponent digits are not counted as decimals
         {"+1", 3, Silent},
-        {"12,5", 3, Silent},            // a decimal comma is never accepted
+        {"12,5", 3, Silent}, // a decimal comma is never accepted
         {"9998.999", 6, Ok},
         {"9.9999", 9, Silent},
     };

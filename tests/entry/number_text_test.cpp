@@ -13,9 +13,9 @@ TEST(LeadingDouble, ReadsLikeTheCLibraryInTheCLocale) {
         const char* text;
         double value;
     } cases[] = {
-        {"", 0}, {"abc", 0}, {"12.5", 12.5}, {"  -3", -3}, {"+4", 4}, {"1e3x", 1000},
-        {"1e", 1}, {"1e+", 1}, {".5", 0.5}, {"5.", 5}, {"-.25", -0.25}, {"12 34", 12},
-        {"0x10", 0}, {"inf", 0}, {"nan", 0}, {"1,5", 1}, {".", 0}, {"-", 0},
+        {"", 0},     {"abc", 0}, {"12.5", 12.5}, {"  -3", -3}, {"+4", 4},       {"1e3x", 1000},
+        {"1e", 1},   {"1e+", 1}, {".5", 0.5},    {"5.", 5},    {"-.25", -0.25}, {"12 34", 12},
+        {"0x10", 0}, {"inf", 0}, {"nan", 0},     {"1,5", 1},   {".", 0},        {"-", 0},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(LeadingDouble(c.text), c.value) << c.text;
@@ -38,17 +38,20 @@ TEST(FormatFixed, RoundsLikePrintfAndIgnoresTheLocale) {
         int digits;
         const char* text;
     } cases[] = {
-        {2208.039664, 2, "2208.04"}, {1000, 2, "1000.00"}, {35.0027, 3, "35.003"},
+        {2208.039664, 2, "2208.04"},
+        {1000, 2, "1000.00"},
+        {35.0027, 3, "35.003"},
         {0.125, 2, "0.12"}, // the binary value of 0.125 is exact: ties go to even as in printf
         {2.675, 2, "2.67"}, // 2.675 is stored just below the tie
-        {-0.4, 0, "-0"},    {1e10, 2, "10000000000.00"}, {4, 0, "4"},
+        {-0.4, 0, "-0"},
+        {1e10, 2, "10000000000.00"},
+        {4, 0, "4"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatFixed(c.value, c.digits), c.text) << c.value;
     EXPECT_EQ(FormatFixedWidth(-1000, 16, 0), "           -1000");
     EXPECT_EQ(FormatInt(7, 3), "  7");
-    if (previous)
-        std::setlocale(LC_NUMERIC, "C");
+    if (previous) std::setlocale(LC_NUMERIC, "C");
 }
 
 } // namespace

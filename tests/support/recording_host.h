@@ -34,8 +34,7 @@ public:
     void Beep() override { ++beeps; }
     void TakeBackCharacter(int id) override {
         std::string text = m_form.Text(id);
-        if (!text.empty())
-            text.pop_back();
+        if (!text.empty()) text.pop_back();
         m_form.UserEdited(id, text);
     }
     MessageAnswer ShowMessage(std::string_view text, MessageIcon icon,
@@ -84,15 +83,13 @@ class BufferTarget : public IRecordTarget {
 public:
     explicit BufferTarget(size_t limit = 1048575) : m_limit(limit) {}
     bool InsertRecord(std::string_view block) override {
-        if (text.size() + block.size() > m_limit)
-            return false;
+        if (text.size() + block.size() > m_limit) return false;
         text.append(block);
         return true;
     }
     // The whole-text replacement of the schedule: what does not fit is lost and counted.
     void ReplaceText(std::string_view replacement) override {
-        if (replacement.size() > m_limit)
-            ++outOfSpace;
+        if (replacement.size() > m_limit) ++outOfSpace;
         text.assign(replacement.substr(0, m_limit));
     }
     int LineCount() const override {

@@ -51,8 +51,8 @@ CCompoundDlg::CCompoundDlg() : CFormModel(IDD, "Compound Interest") {
 
     LayoutSection section{IDC_UNKNOWN_GROUP, {}};
     for (const FieldInfo& field : Fields)
-        section.rows.push_back({field.labelId, field.controlId,
-                                field.unknownButton > 1 ? field.unknownButton : 0});
+        section.rows.push_back(
+            {field.labelId, field.controlId, field.unknownButton > 1 ? field.unknownButton : 0});
     AddSection(std::move(section));
 
     BindAmount(IDC_PERIODS_PER_YEAR, m_periodsPerYear);
@@ -62,7 +62,9 @@ CCompoundDlg::CCompoundDlg() : CFormModel(IDD, "Compound Interest") {
     BindAmount(IDC_FUTURE_VALUE, m_futureValue);
 }
 
-FieldTable CCompoundDlg::Table() const { return Fields; }
+FieldTable CCompoundDlg::Table() const {
+    return Fields;
+}
 
 void CCompoundDlg::OnInitDialog() {
     CFormModel::OnInitDialog();
