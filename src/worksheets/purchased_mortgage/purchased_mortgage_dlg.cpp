@@ -25,6 +25,10 @@ constexpr FieldInfo Fields[] = {
 constexpr int PaymentsLeftRow = 4;
 constexpr int YieldRow = 5;
 
+// The amounts compared are whole cents: a cost equal to the payments' sum must not count as
+// more through the rounding of doubles.
+constexpr double HalfCent = 0.005;
+
 } // namespace
 
 CPurchasedMortgageDlg::CPurchasedMortgageDlg() : CFormModel(IDD, "Purchased Mortgage Yield") {
@@ -123,8 +127,13 @@ void CPurchasedMortgageDlg::OnCalculate() {
     m_paymentsLeft = m_loan.paymentCount - m_paymentsMade;
     m_presentValue = PresentValue();
     const double m = m_loan.periodsPerYear;
+    // A price above the plain sum of the payments left and the balloon has no positive yield;
+    // the solver's answer of 0 would read as one.
+    const double zeroRateValue = m_paymentsLeft * m_loan.payment + m_loan.balloon;
     const double periodYield =
-        SolveRate(0, 0, m, m_paymentsLeft, m_cost, m_loan.payment, m_loan.balloon);
+        m_cost > zeroRateValue + HalfCent
+            ? NoRateFound
+            : SolveRate(0, 0, m, m_paymentsLeft, m_cost, m_loan.payment, m_loan.balloon);
     // The nominal annual yield: the period rate times the payments a year.
     m_yield = periodYield * m * 100.0;
     if (CheckUnknownResult(Table(), Fields[YieldRow].controlId, m_yield)) return;

@@ -15,8 +15,8 @@ enum { Calculate = 1001, Record = 1003 };
 constexpr double Payment = 699.21; // of a 30-year 7.5 % mortgage of 100000
 
 struct Purchase {
-    void Step1() {
-        drive.actions.push_back(LoanData("360", "7.5", "100000", "0"));
+    void Step1(const char* balloon = "0") {
+        drive.actions.push_back(LoanData("360", "7.5", "100000", balloon));
         drive.host.Click(M::IDC_DO_LOAN);
     }
     void LeavePaymentsMade(const char* paymentsMade) {
@@ -101,21 +101,24 @@ TEST(PurchasedMortgage, YieldAgainstThePriceOfTheMortgage) {
 
 TEST(PurchasedMortgage, CalculateRefusalsAndTheSolversLimits) {
     const struct {
-        bool step1;
+        const char* balloon; // nullptr: step 1 not done
         const char *paymentsMade, *cost;
         const char* message; // "" when a yield is shown
         const char* yield;
     } cases[] = {
-        {false, "240", "55000", "Please enter data...", "0.000"},
-        {true, "360", "55000", "Number is too large...", "0.000"},
-        // Not below the plain sum of the payments left (120 x 699.21): no positive rate.
-        {true, "240", "83905.20", "", "0.000"},
+        {nullptr, "240", "55000", "Please enter data...", "0.000"},
+        {"0", "360", "55000", "Number is too large...", "0.000"},
+        // The plain sum of the payments left (120 x 699.21; 120 x 684.37 + 20000 with a
+        // balloon): a yield of 0. A cent more and no positive yield exists.
+        {"0", "240", "83905.20", "", "0.000"},
+        {"20000", "240", "102124.40", "", "0.000"},
+        {"0", "240", "83905.21", "Unknown exceeds preset limits...", ""},
         // Half the payments' sum for one payment a month: far above 99 % a year.
-        {true, "359", "300", "Unknown exceeds preset limits...", ""},
+        {"0", "359", "300", "Unknown exceeds preset limits...", ""},
     };
     for (const auto& c : cases) {
         Purchase f;
-        if (c.step1) f.Step1();
+        if (c.balloon) f.Step1(c.balloon);
         f.Step2(c.paymentsMade, c.cost);
         EXPECT_EQ(f.drive.host.LastMessage(), c.message) << c.cost;
         EXPECT_EQ(f.dlg.Text(M::IDC_YIELD), c.yield) << c.cost;
