@@ -158,8 +158,7 @@ void CRefinanceDlg::EditFutureLoan() {
     m_nowOwe = RemainingBalance(1.0, m_current.periodsPerYear, m_paymentsMade, m_current.annualRate,
                                 m_current.principal, m_current.payment);
 
-    // The new loan defaults to the amount owed over the payments left; its balloon is asked
-    // for afresh each time.
+    // The new loan defaults to the amount owed over the payments left.
     CLoanDataDlg loanData(IDS_FUTURE_LOAN_DATA);
     loanData.futureLoan = true;
     loanData.minimumPrincipal = m_nowOwe;
@@ -169,6 +168,7 @@ void CRefinanceDlg::EditFutureLoan() {
                                      ? m_future.paymentCount
                                      : m_current.paymentCount - m_paymentsMade;
     loanData.loan.annualRate = m_future.annualRate;
+    loanData.loan.balloon = m_future.balloon;
     if (Host() && Host()->RunSubForm(loanData) == FormResult::Ok) {
         m_future = loanData.loan;
         m_willOwe = m_future.principal;
