@@ -31,6 +31,22 @@ constexpr FieldInfo Fields[] = {
     {R::IDC_SAVINGS, 0, R::IDC_SAVINGS_LABEL, 5},
 };
 
+// The value now, at the investment rate, of what a loan costs over its next `periods`
+// payments: those payments, then its payoff with the early-payoff penalty. A loan that runs out
+// before then costs nothing after its last payment, which brings the balance left (its
+// balloon) without a penalty.
+double CostOverYearsKept(const LoanTerms& loan, double paymentsMade, double periods,
+                         double investmentRate, double penaltyPercent) {
+    const double paymentsLeft = loan.paymentCount - paymentsMade;
+    const bool runsOut = periods >= paymentsLeft;
+    const double paid = runsOut ? paymentsLeft : periods;
+    const double balance = RemainingBalance(1.0, loan.periodsPerYear, paymentsMade + paid,
+                                            loan.annualRate, loan.principal, loan.payment);
+    const double payoff = runsOut ? balance : balance * (1.0 + penaltyPercent * 0.01);
+    return AnnuityPresentValue(1.0, loan.periodsPerYear, paid, investmentRate, loan.payment,
+                               payoff);
+}
+
 } // namespace
 
 CRefinanceDlg::CRefinanceDlg() : CFormModel(IDD, "Refinancing a Mortgage") {
@@ -197,6 +213,12 @@ double CRefinanceDlg::RefinanceCost() const {
 
 void CRefinanceDlg::OnCalculate() {
     if (CheckInputs(Table(), IDC_SAVINGS)) return;
+    // Typed after step 2 it would leave no current loan to compare.
+    if (m_paymentsMade >= m_current.paymentCount) {
+        Message(IDS_NUMBER_TOO_LARGE);
+        MoveFocus(IDC_PAYMENTS_MADE);
+        return;
+    }
     if (m_future.periodsPerYear * m_yearsKept > m_future.paymentCount) {
         Message(IDS_TOO_MANY_YEARS);
         MoveFocus(IDC_YEARS_KEPT);
@@ -204,22 +226,11 @@ void CRefinanceDlg::OnCalculate() {
     }
     m_cost = RefinanceCost();
 
-    // Each loan over the years kept: its payments, then its payoff with the penalty, valued
-    // at the investment rate. The current loan may run past its last payment.
-    const double currentPeriods = m_current.periodsPerYear * m_yearsKept;
-    const double currentBalance =
-        RemainingBalance(1.0, m_current.periodsPerYear, m_paymentsMade + currentPeriods,
-                         m_current.annualRate, m_current.principal, m_current.payment);
     const double currentValue =
-        AnnuityPresentValue(1.0, m_current.periodsPerYear, currentPeriods, m_investmentRate,
-                            m_current.payment, currentBalance * (1.0 + m_currentPenalty * 0.01));
-    const double futurePeriods = m_future.periodsPerYear * m_yearsKept;
-    const double futureBalance =
-        RemainingBalance(1.0, m_future.periodsPerYear, futurePeriods, m_future.annualRate,
-                         m_future.principal, m_future.payment);
-    const double futureValue =
-        AnnuityPresentValue(1.0, m_future.periodsPerYear, futurePeriods, m_investmentRate,
-                            m_future.payment, futureBalance * (1.0 + m_fees.penalty * 0.01));
+        CostOverYearsKept(m_current, m_paymentsMade, m_current.periodsPerYear * m_yearsKept,
+                          m_investmentRate, m_currentPenalty);
+    const double futureValue = CostOverYearsKept(
+        m_future, 0.0, m_future.periodsPerYear * m_yearsKept, m_investmentRate, m_fees.penalty);
     // The cash the new loan provides beyond the amount owed counts in its favour.
     m_savings = currentValue - futureValue - m_cost - m_nowOwe + m_willOwe;
 

@@ -18,8 +18,9 @@ constexpr double CurrentPayment = 699.21;
 const double NowOwe = LoopBalance(100000, 7.5, 12, CurrentPayment, 60);
 
 struct Refinance {
-    void Step1(const char* penalty = "0", const char* paymentsMade = "60") {
-        drive.actions.push_back(LoanData("360", "7.5", "100000", "0"));
+    void Step1(const char* penalty = "0", const char* paymentsMade = "60",
+               const char* balloon = "0") {
+        drive.actions.push_back(LoanData("360", "7.5", "100000", balloon));
         drive.host.Click(R::IDC_DO_CURRENT_LOAN);
         drive.host.Enter(R::IDC_PENALTY, penalty);
         drive.host.Enter(R::IDC_PAYMENTS_MADE, paymentsMade);
@@ -29,9 +30,10 @@ struct Refinance {
         drive.actions.push_back(LoanData(count, rate, principal, balloon));
         drive.host.Click(R::IDC_DO_FUTURE_LOAN);
     }
-    void Step2(const char* rate, const char* points, const char* count = nullptr) {
-        Future(count, rate);
-        drive.actions.push_back(test::LoanFees("0", points, "0"));
+    void Step2(const char* rate, const char* points, const char* count = nullptr,
+               const char* balloon = nullptr, const char* penalty = "0") {
+        Future(count, rate, nullptr, balloon);
+        drive.actions.push_back(test::LoanFees(penalty, points, "0"));
         drive.host.Click(R::IDC_DO_FEES);
     }
     void Step3(const char* rate, const char* years) {
@@ -142,19 +144,21 @@ TEST(Refinance, ANewPrincipalBelowWhatIsOwedIsPutBack) {
 TEST(Refinance, CalculateChecksTheStepsAndTheYearsKept) {
     const struct {
         bool step2;
-        const char *rate, *years;
-        const char* message; // "" when the savings are computed
+        const char *paymentsMade, *rate, *years; // payments made typed again after step 2
+        const char* message;                     // "" when the savings are computed
         int focus;
     } cases[] = {
-        {true, "", "5", "Please enter data...", R::IDC_INVESTMENT_RATE},
-        {false, "5", "5", "Please enter data...", R::IDC_NOW_OWE},
-        {true, "5", "25", "", 0}, // 12 x 25 = 300 payments: exactly the new loan
-        {true, "5", "26", "Too many years to keep loan...", R::IDC_YEARS_KEPT},
+        {true, "60", "", "5", "Please enter data...", R::IDC_INVESTMENT_RATE},
+        {false, "60", "5", "5", "Please enter data...", R::IDC_NOW_OWE},
+        {true, "60", "5", "25", "", 0}, // 12 x 25 = 300 payments: exactly the new loan
+        {true, "60", "5", "26", "Too many years to keep loan...", R::IDC_YEARS_KEPT},
+        {true, "360", "5", "5", "Number is too large...", R::IDC_PAYMENTS_MADE},
     };
     for (const auto& c : cases) {
         Refinance f;
         f.Step1();
         if (c.step2) f.Step2("6", "1");
+        f.drive.host.Enter(R::IDC_PAYMENTS_MADE, c.paymentsMade);
         f.Step3(c.rate, c.years);
         EXPECT_EQ(f.drive.host.LastMessage(), c.message) << c.years;
         EXPECT_EQ(f.dlg.IsEnabled(Record), !*c.message) << c.years;
@@ -164,36 +168,57 @@ TEST(Refinance, CalculateChecksTheStepsAndTheYearsKept) {
     }
 }
 
+// What a monthly loan owing `owed` still costs over `kept` months, term by term at 5 %: its
+// payments, then its payoff with the penalty; or, once its `left` payments run out, nothing
+// after the last, which brings the balance left.
+double CostAtFivePercent(double owed, double ratePercent, double payment, int left, int kept,
+                         double penalty) {
+    const double u = 0.05 / 12;
+    double value = 0.0;
+    for (int t = 1; t <= kept; ++t) {
+        owed = owed * (1 + ratePercent / 1200) - payment;
+        value += payment / std::pow(1 + u, t);
+        if (t == left) return value + owed / std::pow(1 + u, t);
+    }
+    return value + owed * (1 + penalty / 100) / std::pow(1 + u, kept);
+}
+
 TEST(Refinance, SavingsCompareBothLoansAtTheInvestmentRate) {
     const struct {
-        double penalty, points;
-        const char* futureCount; // nullptr: the payments left, 300
+        double penalty, futurePenalty, points, balloon, futureBalloon;
         int futurePayments, yearsKept;
     } cases[] = {
-        {0, 1, nullptr, 300, 5},
+        {0, 0, 1, 0, 0, 300, 5},
         // The current loan's penalty counts in the cost and again at the payoff.
-        {2, 1, nullptr, 300, 5},
-        // The current loan runs past its last payment (60 + 360 > 360) without a message.
-        {0, 0, "360", 360, 30},
+        {2, 0, 1, 0, 0, 300, 5},
+        // The current loan runs out (60 + 360 > 360): nothing is due after its last payment,
+        // which brings its balloon, and no penalty.
+        {0, 0, 0, 0, 0, 360, 30},
+        {2, 0, 0, 20000, 0, 360, 30},
+        // Both loans end with the years kept: their balloons are due, without penalties.
+        {2, 2, 1, 20000, 10000, 300, 25},
     };
     for (const auto& c : cases) {
         Refinance f;
-        f.Step1(FormatFixed(c.penalty, 0).c_str());
-        f.Step2("6", FormatFixed(c.points, 0).c_str(), c.futureCount);
+        f.Step1(FormatFixed(c.penalty, 0).c_str(), "60", FormatFixed(c.balloon, 0).c_str());
+        f.Step2("6", FormatFixed(c.points, 0).c_str(), FormatInt(c.futurePayments).c_str(),
+                FormatFixed(c.futureBalloon, 0).c_str(), FormatFixed(c.futurePenalty, 0).c_str());
         f.Step3("5", FormatInt(c.yearsKept).c_str());
         ASSERT_TRUE(f.drive.host.messages.empty()) << f.drive.host.LastMessage();
 
-        const double owe = Cents(NowOwe);
-        const double futurePayment = Cents(LoopPayment(owe, 6, 12, c.futurePayments));
+        const double payment = Cents(LoopPayment(100000, 7.5, 12, 360, c.balloon));
+        const double owed = LoopBalance(100000, 7.5, 12, payment, 60);
+        const double owe = Cents(owed);
+        const double futurePayment =
+            Cents(LoopPayment(owe, 6, 12, c.futurePayments, c.futureBalloon));
         const double cost = Cents((c.points * owe + c.penalty * owe) * 0.01);
         const int kept = 12 * c.yearsKept;
-        const double currentEnd = LoopBalance(100000, 7.5, 12, CurrentPayment, 60 + kept);
-        const double futureEnd = LoopBalance(owe, 6, 12, futurePayment, kept);
         const double savings =
-            LoopPresentValue(CurrentPayment, kept, 5, 12, currentEnd * (1 + c.penalty / 100)) -
-            LoopPresentValue(futurePayment, kept, 5, 12, futureEnd) - cost;
+            CostAtFivePercent(owed, 7.5, payment, 300, kept, c.penalty) -
+            CostAtFivePercent(owe, 6, futurePayment, c.futurePayments, kept, c.futurePenalty) -
+            cost;
         EXPECT_NEAR(f.Value(R::IDC_COST), cost, 1e-9) << c.penalty;
-        EXPECT_NEAR(f.Value(R::IDC_SAVINGS), savings, 0.0051) << c.penalty << " " << c.yearsKept;
+        EXPECT_NEAR(f.Value(R::IDC_SAVINGS), savings, 0.0051) << c.balloon << " " << c.yearsKept;
     }
 }
 
