@@ -1,5 +1,5 @@
 # Debian packages the build and the tests need; sourced by scripts/run and scripts/test.
-KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev"
+KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev"
 KAVREL_TEST_PACKAGES="poppler-utils locales xauth xvfb fonts-liberation desktop-file-utils appstream clang libclang-rt-14-dev"
 
 # Installs whichever of the given packages are absent; does nothing when all are present.

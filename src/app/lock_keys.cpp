@@ -9,7 +9,14 @@
 
 namespace kavrel {
 
-bool LockKeyOn(LockKey key) {
+namespace {
+
+LockKeySource& TheSource() {
+    static LockKeySource source = nullptr;
+    return source;
+}
+
+bool PlatformLockKeyOn(LockKey key) {
 #ifdef KAVREL_HAVE_X11
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display* display = x11 ? x11->display() : nullptr;
@@ -25,6 +32,16 @@ bool LockKeyOn(LockKey key) {
     (void)key;
     return false;
 #endif
+}
+
+} // namespace
+
+bool LockKeyOn(LockKey key) {
+    return TheSource() ? TheSource()(key) : PlatformLockKeyOn(key);
+}
+
+void SetLockKeySource(LockKeySource source) {
+    TheSource() = source;
 }
 
 } // namespace kavrel

@@ -8,4 +8,8 @@ enum class LockKey { Caps, Num, Scroll };
 // False where the platform does not tell (Wayland, the offscreen platform).
 bool LockKeyOn(LockKey key);
 
+// Tests answer in the platform's place; nullptr gives the question back to the platform.
+using LockKeySource = bool (*)(LockKey key);
+void SetLockKeySource(LockKeySource source);
+
 } // namespace kavrel

@@ -2,6 +2,7 @@
 // form commands.
 
 #include "app/forms/form_dialog.h"
+#include "app/lock_keys.h"
 #include "app/main_frame.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
@@ -10,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -69,6 +71,13 @@ void Click(CFormDialog& form, int id) {
     auto* button = qobject_cast<QAbstractButton*>(form.Widget(id));
     QVERIFY(button);
     button->click();
+}
+
+// The lock keys that are on, by bit: 1 Caps, 2 Num, 4 Scroll.
+int lockKeysOn = 0;
+
+bool TestLockKeyOn(LockKey key) {
+    return lockKeysOn & (1 << static_cast<int>(key));
 }
 
 } // namespace
@@ -218,6 +227,33 @@ private slots:
         QVERIFY(!frame.Action(59392)->isChecked() && !frame.Action(59393)->isChecked());
         frame.Action(59392)->trigger();
         QVERIFY(frame.ToolBar().isVisible() && frame.Action(59392)->isChecked());
+    }
+
+    void lockPanesShowTheirKeys_data() {
+        QTest::addColumn<int>("on");
+        QTest::addColumn<QString>("panes");
+        QTest::newRow("Caps and Scroll") << 5 << "CAP||SCRL";
+        QTest::newRow("Num") << 2 << "|NUM|";
+    }
+
+    void lockPanesShowTheirKeys() {
+        QFETCH(int, on);
+        QFETCH(QString, panes);
+        lockKeysOn = 0;
+        SetLockKeySource(TestLockKeyOn);
+        CMainFrame frame;
+        frame.show();
+        // A lock key's release is when the panes look again.
+        lockKeysOn = on;
+        QTest::keyRelease(frame.windowHandle(), Qt::Key_CapsLock);
+        SetLockKeySource(nullptr);
+        QStringList texts;
+        for (const char* name : {"CAP", "NUM", "SCRL"}) {
+            const auto* pane = frame.statusBar()->findChild<QLabel*>(name);
+            QVERIFY(pane);
+            texts << pane->text();
+        }
+        QCOMPARE(texts.join(u'|'), panes);
     }
 
     void captionFollowsTheFile() {
