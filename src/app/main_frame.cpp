@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/command_ids.h"
+#include "app/help/help_window.h"
 #include "app/menu_table.h"
 #include "app/status_indicators.h"
 #include "calculators/form_catalog.h"
@@ -171,10 +172,13 @@ void CMainFrame::UpdatePasteCommand() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_doc->SaveModified(this))
-        event->accept();
-    else
+    if (!m_doc->SaveModified(this)) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The help window is a window of its own: left open, it would keep the program running.
+    if (help::HelpWindow* window = help::HelpWindow::Instance()) window->close();
 }
 
 } // namespace kavrel

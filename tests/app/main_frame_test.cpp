@@ -2,6 +2,8 @@
 // form commands.
 
 #include "app/forms/form_dialog.h"
+#include "app/help/help.h"
+#include "app/help/help_window.h"
 #include "app/lock_keys.h"
 #include "app/main_frame.h"
 #include "document/kv_doc.h"
@@ -291,6 +293,21 @@ private slots:
         test::ModalAnswerer answerer(QMessageBox::Cancel);
         QVERIFY(!frame.close());
         QCOMPARE(answerer.texts, QStringList{"Save changes to Untitled?"});
+    }
+
+    void exitEndsTheProgramWithHelpOpen() {
+        help::OverrideHelpFilePath(QStringLiteral(KAVREL_TEST_HELP_FILE));
+        CMainFrame frame;
+        frame.show();
+        frame.OnCommand(57667);
+        QVERIFY(help::HelpWindow::Instance() && help::HelpWindow::Instance()->isVisible());
+        QTimer::singleShot(0, &frame, [&frame] { frame.OnCommand(57665); });
+        // A program that goes on running after Exit is stopped here instead.
+        QTimer stillRunning;
+        stillRunning.setSingleShot(true);
+        connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        stillRunning.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
     }
 
     void cutAndCopyNeedASelection() {
