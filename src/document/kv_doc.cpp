@@ -58,6 +58,11 @@ bool CKvDoc::OpenDocument(const QString& path, QWidget* parent) {
     case ReadStatus::TooLarge:
         QMessageBox::warning(parent, AppName(), tr("The file is too large to open."));
         return false;
+    case ReadStatus::NotRegular:
+        QMessageBox::warning(parent, AppName(),
+                             tr("'%1' is not a regular file and cannot be opened.")
+                                 .arg(QDir::toNativeSeparators(path)));
+        return false;
     case ReadStatus::Failed:
         QMessageBox::warning(parent, AppName(),
                              tr("Failed to open document.") + QStringLiteral("\n\n") +

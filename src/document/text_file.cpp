@@ -1,8 +1,14 @@
 #include "document/text_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kavrel {
 
@@ -56,9 +62,25 @@ QByteArray EncodeFileText(QStringView text) {
 }
 
 ReadStatus ReadTextFile(const QString& path, QString& text, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Opening a named pipe waits for a writer, reading a device may never end, and merely
+    // opening some devices acts on them: they are refused unopened.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) return ReadStatus::NotRegular;
+    // Without waiting, and checked again once open, should a pipe have taken the file's place.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        error = qt_error_string(errno);
+        return ReadStatus::Failed;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return ReadStatus::NotRegular;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         error = file.errorString();
+        ::close(fd);
         return ReadStatus::Failed;
     }
     // The limit is on characters: an 8-bit file has one byte a character, but a UTF-8 file

@@ -19,10 +19,11 @@ QString DecodeFileText(const QByteArray& bytes);
 // '\n' becomes CR LF; written as UTF-8.
 QByteArray EncodeFileText(QStringView text);
 
-enum class ReadStatus { Ok, TooLarge, Failed };
+enum class ReadStatus { Ok, TooLarge, NotRegular, Failed };
 
 // Reads a document file. A file whose text would not fit into the document (for an 8-bit
-// file: over MaxDocumentLength bytes) is TooLarge; error receives the reason of a failure.
+// file: over MaxDocumentLength bytes) is TooLarge; anything but a regular file (a named pipe,
+// a device, a directory) is NotRegular; error receives the reason of a failure.
 ReadStatus ReadTextFile(const QString& path, QString& text, QString& error);
 
 // Writes beside the target and renames it into place, so a failed save leaves the previous

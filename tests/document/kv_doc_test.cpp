@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kavrel;
@@ -110,32 +111,47 @@ private slots:
         QCOMPARE(ReadBytes(path), QByteArray("\r\n   TITLE\r\n\r\nfirst line\r\n"));
     }
 
-    void aFileTooLargeLeavesTheDocumentAsItWas_data() {
+    // Refused: files too large for the document, and what is not a regular file (opening a
+    // named pipe would wait for a writer).
+    void aRefusedFileLeavesTheDocumentAsItWas_data() {
+        QTest::addColumn<QString>("kind"); // a regular file when empty
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<qsizetype>("length"); // the opened text's length; -1: refused
-        QTest::newRow("at the limit") << QByteArray(MaxDocumentLength, 'a') << MaxDocumentLength;
-        QTest::newRow("one byte over") << QByteArray(MaxDocumentLength + 1, 'a') << qsizetype(-1);
+        QTest::newRow("at the limit")
+            << "" << QByteArray(MaxDocumentLength, 'a') << MaxDocumentLength;
+        QTest::newRow("one byte over")
+            << "" << QByteArray(MaxDocumentLength + 1, 'a') << qsizetype(-1);
         // Its line breaks would double on saving.
         QByteArray lines(MaxDocumentLength - 10, 'a');
         for (int i = 0; i < 11; ++i)
             lines[i * 2] = '\n';
-        QTest::newRow("LF-only lines over") << lines << qsizetype(-1);
+        QTest::newRow("LF-only lines over") << "" << lines << qsizetype(-1);
         // An 8-bit file has a character a byte; a UTF-8 one that the program saved may have
         // more bytes than the document has characters, and must open again.
-        QTest::newRow("8-bit over") << QByteArray(MaxDocumentLength + 1, '\xe9') << qsizetype(-1);
+        QTest::newRow("8-bit over")
+            << "" << QByteArray(MaxDocumentLength + 1, '\xe9') << qsizetype(-1);
         QByteArray accents;
         for (int i = 0; i < 600000; ++i)
             accents += "\xc3\xa9";
-        QTest::newRow("UTF-8 over in bytes, not in characters") << accents << qsizetype(600000);
+        QTest::newRow("UTF-8 over in bytes, not in characters")
+            << "" << accents << qsizetype(600000);
+        QTest::newRow("named pipe") << "fifo" << QByteArray() << qsizetype(-1);
+        QTest::newRow("device") << "/dev/null" << QByteArray() << qsizetype(-1);
     }
 
-    void aFileTooLargeLeavesTheDocumentAsItWas() {
+    void aRefusedFileLeavesTheDocumentAsItWas() {
+        QFETCH(QString, kind);
         QFETCH(QByteArray, file);
         QFETCH(qsizetype, length);
         const bool opens = length >= 0;
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("big.txt"));
-        WriteBytes(path, file);
+        QString path = dir.filePath(QStringLiteral("big.txt"));
+        if (kind.isEmpty())
+            WriteBytes(path, file);
+        else if (kind == u"fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            path = kind;
         CKvView view;
         CKvDoc doc(view);
         view.LoadText(QStringLiteral("kept"));
@@ -148,7 +164,11 @@ private slots:
             QVERIFY(answerer.texts.isEmpty());
             return;
         }
-        QCOMPARE(answerer.texts, QStringList{QStringLiteral("The file is too large to open.")});
+        const QString message =
+            kind.isEmpty()
+                ? QStringLiteral("The file is too large to open.")
+                : QStringLiteral("'%1' is not a regular file and cannot be opened.").arg(path);
+        QCOMPARE(answerer.texts, QStringList{message});
         QCOMPARE(view.Text(), QStringLiteral("kept"));
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.Title(), QStringLiteral("Untitled"));
