@@ -1,7 +1,8 @@
 // The document's file form: encoding detection, line ends and the size limit. Whatever bytes
-// a file holds, the text read from it holds no CR, and saving it and reading it back gives
-// the same text (and the same bytes on every later save). Some of the inputs that start with
-// 'L' are spread to a file around the size limit and go through ReadTextFile.
+// a file holds, the text read from it holds no CR, and saving it (as UTF-8, or in the
+// encoding it was read in) and reading it back gives the same text (and the same bytes on
+// every later save). Some of the inputs that start with 'L' are spread to a file around the
+// size limit and go through ReadTextFile.
 
 #include "document/text_file.h"
 #include "fuzz_check.h"
@@ -27,9 +28,24 @@ const QString& ScratchPath() {
     return path;
 }
 
+// Saved in the encoding it was read in, a text reads back the same, in that encoding: line
+// ends alone never make bytes valid UTF-8, nor start them with a byte-order mark.
+void CheckSavedAgain(const QString& text, FileEncoding encoding) {
+    const std::optional<QByteArray> saved = EncodeFileText(text, encoding);
+    FUZZ_CHECK(saved.has_value());
+    FileEncoding found = FileEncoding::Utf8;
+    FUZZ_CHECK(DecodeFileText(*saved, &found) == text);
+    FUZZ_CHECK(found == encoding);
+    FUZZ_CHECK(EncodeFileText(text, found) == saved);
+}
+
 void CheckRoundTrip(const QByteArray& bytes) {
-    const QString text = DecodeFileText(bytes);
+    FileEncoding encoding = FileEncoding::Utf8;
+    const QString text = DecodeFileText(bytes, &encoding);
     FUZZ_CHECK(!text.contains(u'\r'));
+    CheckSavedAgain(text, encoding);
+    // Unpaired surrogates of a UTF-16 file have no UTF-8 form; it is saved as UTF-16.
+    if (encoding == FileEncoding::Utf16LE || encoding == FileEncoding::Utf16BE) return;
     const QByteArray saved = EncodeFileText(text);
     FUZZ_CHECK(saved.size() >= FileLength(text));
     const QString reopened = DecodeFileText(saved);

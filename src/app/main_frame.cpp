@@ -43,6 +43,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     CreateHiddenCommands();
 
     connect(m_doc, &CKvDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
+    connect(m_doc, &CKvDoc::StatusMessage, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
     connect(m_view->document(), &QTextDocument::modificationChanged, this,
             &CMainFrame::UpdateCaption);
     connect(m_view, &QPlainTextEdit::textChanged, this, &CMainFrame::UpdateEditCommands);

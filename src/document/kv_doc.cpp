@@ -54,7 +54,8 @@ bool CKvDoc::SaveModified(QWidget* parent) {
 bool CKvDoc::OpenDocument(const QString& path, QWidget* parent) {
     QString text;
     QString error;
-    switch (ReadTextFile(path, text, error)) {
+    FileEncoding encoding = FileEncoding::Utf8;
+    switch (ReadTextFile(path, text, error, &encoding)) {
     case ReadStatus::TooLarge:
         QMessageBox::warning(parent, AppName(), tr("The file is too large to open."));
         return false;
@@ -72,18 +73,29 @@ bool CKvDoc::OpenDocument(const QString& path, QWidget* parent) {
         break;
     }
     m_view.LoadText(text);
+    m_encoding = encoding;
     SetPathName(QFileInfo(path).absoluteFilePath());
     AddToRecentFiles(m_pathName);
     return true;
 }
 
 bool CKvDoc::SaveDocument(const QString& path, QWidget* parent) {
+    const QString text = m_view.Text();
+    std::optional<QByteArray> bytes = EncodeFileText(text, m_encoding);
+    const bool asUtf8 = !bytes;
+    if (asUtf8) bytes = EncodeFileText(text);
     QString error;
-    if (!WriteTextFile(path, m_view.Text(), error)) {
+    if (!WriteFileBytes(path, *bytes, error)) {
         QMessageBox::warning(parent, AppName(),
                              tr("Failed to save document.") + QStringLiteral("\n\n") +
                                  FileLine(path, error));
         return false;
+    }
+    if (asUtf8) {
+        // Only Windows-1252 lacks characters; the file is UTF-8 from now on.
+        m_encoding = FileEncoding::Utf8;
+        emit StatusMessage(
+            tr("Saved as UTF-8: the text holds characters Windows-1252 cannot store."));
     }
     m_view.SetModified(false);
     SetPathName(QFileInfo(path).absoluteFilePath());

@@ -2,6 +2,8 @@
 // The results document: its file, title and modified state. The text itself lives in the
 // one CKvView.
 
+#include "document/text_file.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,7 +34,9 @@ public:
     // Loads a file into the text; on any failure reports it and leaves the document as it
     // was.
     bool OpenDocument(const QString& path, QWidget* parent);
-    // Saves under path, atomically; a failure is reported naming the file and the reason.
+    // Saves under path, atomically, in the document's encoding, or in UTF-8 when that cannot
+    // store the text (which the status bar is told); a failure is reported naming the file
+    // and the reason.
     bool SaveDocument(const QString& path, QWidget* parent);
     // Save (asks for a name when there is none) and Save As.
     bool DoSave(QWidget* parent, bool askName);
@@ -46,6 +50,8 @@ public:
 
 signals:
     void TitleChanged();
+    // A word for the status bar about what a command did.
+    void StatusMessage(const QString& text);
 
 private:
     void SetPathName(const QString& path);
@@ -53,6 +59,8 @@ private:
 
     CKvView& m_view;
     QString m_pathName;
+    // How Save writes the text: as the file was read, UTF-8 for a new document.
+    FileEncoding m_encoding = FileEncoding::Utf8;
 };
 
 } // namespace kavrel

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,6 +33,50 @@ QString DecodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
+std::optional<QByteArray> EncodeWindows1252(QStringView text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = static_cast<char>(u);
+            continue;
+        }
+        const auto* high = std::find(std::begin(Cp1252High), std::end(Cp1252High), u);
+        if (high == std::end(Cp1252High)) return std::nullopt;
+        *out++ = static_cast<char>(0x80 + (high - std::begin(Cp1252High)));
+    }
+    return bytes;
+}
+
+// By hand rather than by QStringDecoder, which would drop a U+FEFF that follows the mark.
+QString DecodeUtf16(QByteArrayView bytes, bool bigEndian) {
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        *out++ = bigEndian ? QChar(second, first) : QChar(first, second);
+    }
+    if (bytes.size() % 2) text += QChar::ReplacementCharacter;
+    return text;
+}
+
+QByteArray EncodeUtf16(QStringView text, bool bigEndian) {
+    QByteArray bytes;
+    bytes.reserve(2 * (text.size() + 1));
+    const auto append = [&bytes, bigEndian](char16_t u) {
+        const char high = static_cast<char>(u >> 8);
+        const char low = static_cast<char>(u & 0xFF);
+        bytes.append(bigEndian ? high : low);
+        bytes.append(bigEndian ? low : high);
+    };
+    append(0xFEFF);
+    for (QChar c : text)
+        append(c.unicode());
+    return bytes;
+}
+
 QString NormaliseLineEnds(QString text) {
     if (!text.contains(u'\r')) return text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -45,23 +90,50 @@ qsizetype FileLength(QStringView text) {
     return text.size() + text.count(u'\n');
 }
 
-QString DecodeFileText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    // The decoder drops a leading byte-order mark; Windows-1252 has none.
-    if (utf8.hasError()) text = DecodeWindows1252(bytes);
+QString DecodeFileText(const QByteArray& bytes, FileEncoding* encoding) {
+    FileEncoding found = FileEncoding::Utf8;
+    QString text;
+    // Neither mark is valid UTF-8, nor a likely start of an 8-bit text ("ÿþ", "þÿ").
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const bool bigEndian = bytes.at(0) == '\xFE';
+        found = bigEndian ? FileEncoding::Utf16BE : FileEncoding::Utf16LE;
+        text = DecodeUtf16(QByteArrayView(bytes).sliced(2), bigEndian);
+    } else {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // The decoder drops a leading byte-order mark; Windows-1252 has none.
+        text = utf8.decode(bytes);
+        if (utf8.hasError()) {
+            found = FileEncoding::Windows1252;
+            text = DecodeWindows1252(bytes);
+        }
+    }
+    if (encoding) *encoding = found;
     return NormaliseLineEnds(std::move(text));
 }
 
 QByteArray EncodeFileText(QStringView text) {
+    return *EncodeFileText(text, FileEncoding::Utf8);
+}
+
+std::optional<QByteArray> EncodeFileText(QStringView text, FileEncoding encoding) {
     QString crlf = text.toString();
     crlf.replace(u'\n', QStringLiteral("\r\n"));
+    switch (encoding) {
+    case FileEncoding::Utf16LE:
+    case FileEncoding::Utf16BE:
+        return EncodeUtf16(crlf, encoding == FileEncoding::Utf16BE);
+    case FileEncoding::Windows1252:
+        return EncodeWindows1252(crlf);
+    case FileEncoding::Utf8:
+        break;
+    }
     // A text that starts with U+FEFF gets a byte-order mark before it, which reading drops.
     if (crlf.startsWith(QChar(0xFEFF))) crlf.prepend(QChar(0xFEFF));
     return crlf.toUtf8();
 }
 
-ReadStatus ReadTextFile(const QString& path, QString& text, QString& error) {
+ReadStatus ReadTextFile(const QString& path, QString& text, QString& error,
+                        FileEncoding* encoding) {
     // Opening a named pipe waits for a writer, reading a device may never end, and merely
     // opening some devices acts on them: they are refused unopened.
     const QFileInfo info(path);
@@ -94,14 +166,20 @@ ReadStatus ReadTextFile(const QString& path, QString& text, QString& error) {
         return ReadStatus::Failed;
     }
     if (bytes.size() > MaxFileBytes) return ReadStatus::TooLarge;
-    QString decoded = DecodeFileText(bytes);
+    FileEncoding found = FileEncoding::Utf8;
+    QString decoded = DecodeFileText(bytes, &found);
     // LF-only files grow by their CR; what would not fit could not be saved and reopened.
     if (FileLength(decoded) > MaxDocumentLength) return ReadStatus::TooLarge;
     text = std::move(decoded);
+    if (encoding) *encoding = found;
     return ReadStatus::Ok;
 }
 
 bool WriteTextFile(const QString& path, QStringView text, QString& error) {
+    return WriteFileBytes(path, EncodeFileText(text), error);
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString& error) {
     QSaveFile file(path);
     // Unbuffered, so that a short write shows at once: a buffered one can be lost in the
     // flush at commit() without commit() noticing, and a cut-off file would replace the old.
@@ -109,7 +187,6 @@ bool WriteTextFile(const QString& path, QStringView text, QString& error) {
         error = file.errorString();
         return false;
     }
-    const QByteArray bytes = EncodeFileText(text);
     for (qsizetype done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) {

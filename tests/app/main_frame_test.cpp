@@ -258,12 +258,14 @@ private slots:
         QCOMPARE(texts.join(u'|'), panes);
     }
 
-    void captionFollowsTheFile() {
+    void captionAndStatusFollowTheDocument() {
         CMainFrame frame;
         QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Kavrel"));
         QTemporaryDir dir;
         QVERIFY(frame.Doc().SaveDocument(dir.filePath(QStringLiteral("loan.txt")), &frame));
         QCOMPARE(frame.windowTitle(), QStringLiteral("loan.txt - Kavrel"));
+        emit frame.Doc().StatusMessage(QStringLiteral("Saved as UTF-8"));
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Saved as UTF-8"));
     }
 
     void clearAllEnableRule() {

@@ -6,6 +6,7 @@
 #include "document/text_file.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,27 +59,44 @@ class KvDocTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    // Saved in the encoding the file was read in, as long as that can store the text.
     void roundTrip_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed"); // added at the end before saving
         QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<bool>("asUtf8"); // the status bar is told
+        const QString check = QString(QChar(0x2713));
         QTest::newRow("CR LF") << QByteArray("a\r\n\r\nb c\r\n") << QStringLiteral("a\n\nb c\n")
-                               << QByteArray("a\r\n\r\nb c\r\n");
-        QTest::newRow("LF only") << QByteArray("a\n\nb") << QStringLiteral("a\n\nb")
-                                 << QByteArray("a\r\n\r\nb");
-        QTest::newRow("Windows-1252")
-            << QByteArray("Caf\xe9 \x80 5\x96 6\xa0!\r\n")
-            << QString::fromUtf8("Caf\u00e9 \u20ac 5\u2013 6\u00a0!\n")
-            << QByteArray("Caf\xc3\xa9 \xe2\x82\xac 5\xe2\x80\x93 6\xc2\xa0!\r\n");
+                               << QString() << QByteArray("a\r\n\r\nb c\r\n") << false;
+        QTest::newRow("LF only") << QByteArray("a\n\nb") << QStringLiteral("a\n\nb") << QString()
+                                 << QByteArray("a\r\n\r\nb") << false;
+        const QByteArray cp1252("Caf\xe9 \x80 5\x96 6\xa0\x81!\r\n");
+        const QString cp1252Text = QString::fromUtf8("Caf\u00e9 \u20ac 5\u2013 6\u00a0\u0081!\n");
+        QTest::newRow("Windows-1252") << cp1252 << cp1252Text << QString() << cp1252 << false;
+        QTest::newRow("Windows-1252 with a character it lacks")
+            << cp1252 << cp1252Text << check
+            << QByteArray("Caf\xc3\xa9 \xe2\x82\xac 5\xe2\x80\x93 6\xc2\xa0\xc2\x81!\r\n"
+                          "\xe2\x9c\x93")
+            << true;
         QTest::newRow("UTF-8") << QByteArray("Caf\xc3\xa9\r\n") << QString::fromUtf8("Caf\u00e9\n")
-                               << QByteArray("Caf\xc3\xa9\r\n");
-        QTest::newRow("empty") << QByteArray() << QString() << QByteArray();
+                               << check << QByteArray("Caf\xc3\xa9\r\n\xe2\x9c\x93") << false;
+        const QByteArray utf16le = QByteArray::fromHex("fffe43006100e900ac200d000a00");
+        QTest::newRow("UTF-16 LE")
+            << utf16le << QString::fromUtf8("Ca\u00e9\u20ac\n") << QString() << utf16le << false;
+        // A U+FEFF after the byte-order mark is text.
+        QTest::newRow("UTF-16 BE, LF only")
+            << QByteArray::fromHex("fefffeff0061000a") << QChar(0xFEFF) + QStringLiteral("a\n")
+            << check << QByteArray::fromHex("fefffeff0061000d000a2713") << false;
+        QTest::newRow("empty") << QByteArray() << QString() << QString() << QByteArray() << false;
     }
 
     void roundTrip() {
         QFETCH(QByteArray, file);
         QFETCH(QString, text);
+        QFETCH(QString, typed);
         QFETCH(QByteArray, saved);
+        QFETCH(bool, asUtf8);
         QTemporaryDir dir;
         const QString in = dir.filePath(QStringLiteral("in.txt"));
         const QString out = dir.filePath(QStringLiteral("out.txt"));
@@ -91,9 +109,17 @@ private slots:
         QVERIFY(!doc.IsModified());
         QCOMPARE(doc.Title(), QStringLiteral("in.txt"));
 
+        view.moveCursor(QTextCursor::End);
+        view.insertPlainText(typed);
         view.SetModified(true);
+        QSignalSpy status(&doc, &CKvDoc::StatusMessage);
         QVERIFY(doc.SaveDocument(out, nullptr));
         QCOMPARE(ReadBytes(out), saved);
+        QCOMPARE(status.size(), asUtf8 ? 1 : 0);
+        if (asUtf8)
+            QCOMPARE(status.at(0).at(0).toString(),
+                     QStringLiteral(
+                         "Saved as UTF-8: the text holds characters Windows-1252 cannot store."));
         QVERIFY(!doc.IsModified());
         QCOMPARE(doc.Title(), QStringLiteral("out.txt"));
         QCOMPARE(CKvDoc::RecentFiles().value(0), out);
