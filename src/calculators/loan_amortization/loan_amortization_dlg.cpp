@@ -138,7 +138,8 @@ void CLoanAmortizationDlg::OnCalculate() {
     if (CheckInputs(Table(), m_unknown)) return;
     if (RequireDate(*this, IDC_LOAN_FIRST_DUE_DATE, IDS_ENTER_DATE, m_firstDue)) return;
     const bool listed = m_frequency >= 0 && m_frequency < PaymentFrequencyCount;
-    m_periodsPerYear = PeriodsPerYear[listed ? m_frequency : MonthlyFrequency];
+    m_calculatedFrequency = listed ? m_frequency : MonthlyFrequency;
+    m_periodsPerYear = PeriodsPerYear[m_calculatedFrequency];
     double result = 0.0;
     if (!Solve(result) || CheckUnknownResult(Table(), m_unknown, result)) return;
     // The schedule works from the values as shown: cents, three rate decimals, whole n.
@@ -178,15 +179,6 @@ bool CLoanAmortizationDlg::Solve(double& result) {
 }
 
 void CLoanAmortizationDlg::BuildSchedule() {
-    IRecordTarget* document = Target();
-    if (document && (document->LineCount() > 1 || !document->IsEmpty()) &&
-        !AskYesNo(LoadString(IDS_SCHEDULE_REPLACES_TEXT)))
-        return;
-    if (document) {
-        document->ReplaceText({});
-        document->SetModified(true);
-    }
-
     std::string text;
     try {
         text.reserve(ScheduleBufferSize);
@@ -198,32 +190,35 @@ void CLoanAmortizationDlg::BuildSchedule() {
     WaitCursor wait(Host());
     CDate today;
     today.SetToday();
-    const std::string frequencyName = Text(IDC_LOAN_FREQUENCY);
     ScheduleTerms terms;
     terms.preparedFor = m_preparedFor;
     terms.today = today;
     terms.firstDue = m_firstDue;
     terms.periodsPerYear = static_cast<int>(m_periodsPerYear);
-    terms.frequencyName = frequencyName;
+    terms.frequencyName = PaymentFrequencyNames[m_calculatedFrequency];
     terms.payments = static_cast<int>(m_payments);
     terms.annualRatePercent = m_annualRate;
     terms.principal = m_principal;
     terms.payment = m_payment;
     terms.balloon = m_balloon;
-
-    if (!AppendSchedule(terms, text)) {
+    const bool fits = AppendSchedule(terms, text);
+    wait.End();
+    // Built in full before the document is touched: a schedule that does not fit leaves the
+    // user's text, and the form open for fewer payments.
+    if (!fits) {
         MessageText(ScheduleTooLarge, MessageIcon::Stop);
-        text = {};
-        wait.End();
-    } else {
-        if (document) {
-            document->ReplaceText(text);
-            document->SetModified(true);
-        }
-        MessageText("len=" + FormatInt(static_cast<long>(text.size())), MessageIcon::Information);
-        text = {};
-        wait.End();
+        return;
     }
+
+    IRecordTarget* document = Target();
+    if (document && (document->LineCount() > 1 || !document->IsEmpty()) &&
+        !AskYesNo(LoadString(IDS_SCHEDULE_REPLACES_TEXT)))
+        return;
+    if (document) {
+        document->ReplaceText(text);
+        document->SetModified(true);
+    }
+    MessageText("len=" + FormatInt(static_cast<long>(text.size())), MessageIcon::Information);
     if (Host()) Host()->EndForm(FormResult::Ok);
 }
 

@@ -3,6 +3,7 @@
 // payments, rate, principal, payment and balloon solved; "Schedule" then replaces the whole
 // document with the payment-by-payment schedule.
 
+#include "calculators/loan_amortization/payment_frequency.h"
 #include "entry/date.h"
 #include "entry/form_model.h"
 
@@ -20,8 +21,8 @@ public:
     FieldTable Table() const override;
 
     // Writes the schedule of the last Calculate into the document (after asking when the
-    // document holds text) and closes the form, unless the user declines or there is no
-    // memory for the text.
+    // document holds text) and closes the form, unless the user declines, the schedule is
+    // too large or there is no memory for the text.
     void BuildSchedule();
 
 protected:
@@ -34,6 +35,9 @@ protected:
 private:
     std::string m_preparedFor;
     int m_frequency = -1;
+    // The list's item when Calculate last succeeded: the schedule's frequency, whatever the
+    // list shows since.
+    int m_calculatedFrequency = MonthlyFrequency;
     double m_periodsPerYear = 0.0;
     double m_payment = 0.0;
     double m_balloon = 0.0;

@@ -197,28 +197,29 @@ TEST(LoanAmortizationSchedule, AsksBeforeReplacingText) {
     }
 }
 
-TEST(LoanAmortizationSchedule, UsesTheCalculatedValuesAndTheListAsItIsNow) {
+TEST(LoanAmortizationSchedule, UsesTheCalculatedValuesAndFrequency) {
     Form f;
     CalculateTwelvePayments(f);
     f.host.Enter(Principal, "5000");
     f.dlg.UserSelected(Frequency, 0);
     f.host.Click(Schedule);
     EXPECT_NE(f.doc.text.find(" Loan Principal: $      1000.00"), std::string::npos);
-    EXPECT_NE(f.doc.text.find("Payments are made:        Weekly"), std::string::npos);
-    EXPECT_NE(f.doc.text.find("       2     3/01/01"), std::string::npos); // still monthly
+    EXPECT_NE(f.doc.text.find("Payments are made:       Monthly"), std::string::npos);
+    EXPECT_NE(f.doc.text.find("       2     3/01/01"), std::string::npos);
 }
 
-TEST(LoanAmortizationSchedule, TooLargeLeavesTheDocumentEmptyAndCloses) {
+// Nothing is asked, and nothing of the text is lost, for a schedule that cannot be had.
+TEST(LoanAmortizationSchedule, TooLargeLeavesTheDocumentAndTheFormOpen) {
     Form f;
     f.doc.text = "old text";
     f.Calculate(UnknownPayment,
                 {{FirstDue, "1/1/2001"}, {Count, "900"}, {Rate, "6"}, {Principal, "100000"}});
     f.host.Click(Schedule);
-    EXPECT_EQ(f.doc.text, "");
-    EXPECT_TRUE(f.doc.modified);
-    EXPECT_EQ(f.host.LastMessage(), "Amortization Schedule is too large...");
+    EXPECT_EQ(f.doc.text, "old text");
+    EXPECT_FALSE(f.doc.modified);
+    EXPECT_EQ(f.host.messages, std::vector<std::string>{"Amortization Schedule is too large..."});
     EXPECT_EQ(f.host.icons.back(), MessageIcon::Stop);
-    EXPECT_EQ(f.host.result, FormResult::Ok);
+    EXPECT_EQ(f.host.result, FormResult::None);
     EXPECT_EQ(f.host.waiting, 0);
 }
 
