@@ -169,8 +169,8 @@ void CMainFrame::UpdateEditCommands() {
 
 void CMainFrame::UpdatePasteCommand() {
     const QClipboard* clipboard = QApplication::clipboard();
-    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-    Action(ID_EDIT_PASTE)->setEnabled(data && data->hasText());
+    const QMimeData* mime = clipboard ? clipboard->mimeData() : nullptr;
+    Action(ID_EDIT_PASTE)->setEnabled(mime && mime->hasText());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
