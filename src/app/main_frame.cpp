@@ -1,6 +1,8 @@
 #include "app/main_frame.h"
 
 #include "app/command_ids.h"
+#include "app/help/click_help.h"
+#include "app/help/help.h"
 #include "app/help/help_window.h"
 #include "app/menu_table.h"
 #include "app/status_indicators.h"
@@ -36,6 +38,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(m_view);
     // The bars are fixed: no menu of bars on a right click.
     setContextMenuPolicy(Qt::NoContextMenu);
+    help::SetClickHelpContext(this, help::OverviewContext);
 
     CreateMenus();
     CreateToolBar();
@@ -73,6 +76,7 @@ QAction* CMainFrame::MakeAction(int id, const QString& label) {
     const QString prompt = CommandPrompt(id);
     action->setStatusTip(prompt);
     action->setWhatsThis(prompt);
+    help::SetClickHelpContext(action, help::CommandContextBase + id);
     const QList<QKeySequence> keys = CommandShortcuts(id);
     if (!keys.isEmpty()) action->setShortcuts(keys);
     // The label carries the shortcut text already.
@@ -121,6 +125,7 @@ void CMainFrame::CreateToolBar() {
     m_toolBar->setFloatable(false);
     m_toolBar->setAllowedAreas(Qt::TopToolBarArea);
     m_toolBar->setIconSize(QSize(16, 16));
+    help::SetClickHelpContext(m_toolBar, help::CommandContextBase + int{ID_VIEW_TOOLBAR});
     for (int id : ToolbarCommands()) {
         if (id == 0) {
             m_toolBar->addSeparator();
@@ -140,6 +145,7 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
+    help::SetClickHelpContext(bar, help::CommandContextBase + int{ID_VIEW_STATUS_BAR});
     // A normal widget gives way to menu prompts and comes back when they go.
     auto* idle = new QLabel(CommandPrompt(IDS_IDLE_MESSAGE), bar);
     bar->addWidget(idle, 1);

@@ -2,6 +2,7 @@
 
 #include "app/command_ids.h"
 #include "app/forms/form_dialog.h"
+#include "app/help/click_help.h"
 #include "app/help/help.h"
 #include "app/main_frame.h"
 #include "calculators/form_catalog.h"
@@ -23,7 +24,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWhatsThis>
 
 namespace kavrel {
 
@@ -156,7 +156,7 @@ void CMainFrame::OnHelp(int id) {
         help::ShowTopic(this, help::ExamplesContext);
         break;
     case ID_CONTEXT_HELP:
-        QWhatsThis::enterWhatsThisMode();
+        help::EnterClickForHelp();
         break;
     default:
         // F1 outside a menu (within one it opens the highlighted command's topic).

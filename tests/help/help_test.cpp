@@ -5,14 +5,18 @@
 #include "app/help/help.h"
 #include "app/help/help_file.h"
 #include "app/help/help_window.h"
+#include "app/main_frame.h"
 #include "calculators/compound/compound_dlg.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 #include <QWindow>
 
 #include <vector>
@@ -156,6 +160,32 @@ private slots:
         QCOMPARE(ShownPage(), QString("compound-interest.html"));
         QVERIFY(help::HelpWindow::Instance()->isVisible());
         QVERIFY(!help::HelpWindow::Instance()->parentWidget());
+    }
+
+    // Click-for-help from the toolbar, then a click on a menu command: its topic opens and the
+    // command does not run.
+    void aClickForHelpOpensTheClickedCommandsTopic() {
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(help::ShowTopic(nullptr, help::OverviewContext));
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QToolBar& bar = frame.ToolBar();
+        QTest::mouseClick(bar.widgetForAction(frame.Action(57669)), Qt::LeftButton);
+        QAction* toolbar = frame.Action(59392);
+        QMenu* view = nullptr;
+        for (QMenu* menu : frame.findChildren<QMenu*>())
+            if (menu->actions().contains(toolbar)) view = menu;
+        QVERIFY(view);
+        QMenuBar* menuBar = frame.menuBar();
+        QTest::mouseClick(menuBar, Qt::LeftButton, {},
+                          menuBar->actionGeometry(view->menuAction()).center());
+        QTRY_VERIFY(view->isVisible());
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(toolbar).center());
+        QTRY_COMPARE(ShownPage(), QString("view-toolbar.html"));
+        QVERIFY(!view->isVisible());
+        QVERIFY(bar.isVisible());
     }
 
 private:

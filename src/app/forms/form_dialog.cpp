@@ -1,6 +1,7 @@
 #include "app/forms/form_dialog.h"
 
 #include "app/forms/form_feedback.h"
+#include "app/help/click_help.h"
 #include "app/help/help.h"
 #include "entry/form_model.h"
 
@@ -18,7 +19,6 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QWhatsThis>
 
 namespace kavrel {
 
@@ -51,11 +51,14 @@ CFormDialog::CFormDialog(CFormModel& model, IRecordTarget* target, QWidget* pare
     setWindowTitle(QString::fromStdString(model.Caption()));
     BuildControls();
 
+    // A sub-form is explained on the page of the worksheet that opens it.
+    const auto* outer = qobject_cast<const CFormDialog*>(parent);
+    m_helpContext = outer ? outer->m_helpContext : help::DialogContextBase + model.DialogId();
+    help::SetClickHelpContext(this, m_helpContext);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this,
-            [this] { OpenHelpTopic(this, help::DialogContextBase + m_model.DialogId()); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelpTopic(this, m_helpContext); });
     auto* clickHelp = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
-    connect(clickHelp, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(clickHelp, &QShortcut::activated, this, [] { help::EnterClickForHelp(); });
 
     m_model.Attach(this, target);
     for (const auto& [id, widget] : m_widgets)

@@ -74,6 +74,7 @@ private:
     std::map<int, QChar> m_labelLetters; // each label's mnemonic letter
     QString m_takenLetters;
     std::vector<QWidget*> m_tabOrder;
+    int m_helpContext = 0; // the topic of F1 and of a click for help
     FormResult m_result = FormResult::None;
     bool m_ending = false;
     int m_waits = 0;
