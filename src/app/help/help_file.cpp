@@ -12,6 +12,7 @@ namespace {
 struct LoadedFile {
     QString path;
     HelpIndex index;
+    std::map<QString, QString> texts; // page -> its text without markup, once read
 };
 
 LoadedFile& Loaded() {
@@ -85,7 +86,13 @@ QUrl PageUrl(const QString& page) {
 }
 
 QString PageText(const QString& page) {
-    return QTextDocumentFragment::fromHtml(ReadResource(page.section(u'#', 0, 0))).toPlainText();
+    const QString name = page.section(u'#', 0, 0);
+    std::map<QString, QString>& texts = Loaded().texts;
+    auto it = texts.find(name);
+    if (it == texts.end())
+        it = texts.emplace(name, QTextDocumentFragment::fromHtml(ReadResource(name)).toPlainText())
+                 .first;
+    return it->second;
 }
 
 QList<ContentsEntry> SearchPages(const HelpIndex& index, const QString& query) {
