@@ -258,7 +258,7 @@ int main(int argc, char** argv) {
     const char* inherited = std::getenv("PATH");
     const std::string path =
         fs::absolute(argv[1]).string() + (inherited ? ":" + std::string(inherited) : "");
-    int failed = 0, total = 0;
+    int failed = 0, total = 0, rerecordedInAll = 0;
     for (int arg = 2; arg < argc; ++arg) {
         const fs::path name = argv[arg];
         CaseFile file;
@@ -275,6 +275,7 @@ int main(int argc, char** argv) {
                 c.err = std::move(run->err);
                 c.out = std::move(run->out);
                 ++rerecorded;
+                ++rerecordedInAll;
                 continue;
             }
             ++failed;
@@ -294,6 +295,9 @@ int main(int argc, char** argv) {
                       << file.cases.size() << " cases\n";
         }
     }
-    std::cout << total - failed << " of " << total << " cases passed\n";
+    if (updating)
+        std::cout << rerecordedInAll << " of " << total << " cases re-recorded\n";
+    else
+        std::cout << total - failed << " of " << total << " cases passed\n";
     return failed ? 1 : 0;
 }
