@@ -37,10 +37,11 @@ BENCHMARK(BM_SolveRateNoRate);
 void BM_SolveDiscountRate(benchmark::State& state) {
     std::vector<double> flows(31, 9.5);
     flows[0] = -1;
+    const double size = 1 + 30 * 9.5;
     for (auto _ : state) {
         benchmark::DoNotOptimize(flows.data());
         benchmark::DoNotOptimize(
-            SolveDiscountRate([&](double x) { return DiscountFromZero(flows, x); }, -1));
+            SolveDiscountRate([&](double x) { return DiscountFromZero(flows, x); }, size, -1));
     }
 }
 BENCHMARK(BM_SolveDiscountRate);

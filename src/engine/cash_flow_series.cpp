@@ -23,7 +23,59 @@ std::span<const double> Series(int count, const double* values) {
 
 constexpr double ScanStep = 0.1;
 constexpr double ScanLimit = 10.0;
-constexpr double Settled = 0.00000001;
+// Far below what three decimals of an annual percentage show at 9999 periods a year.
+constexpr double ClosedBracket = 1e-12;
+// The rounding of a sum of a few thousand terms stays well below this share of their size.
+constexpr double NegligibleShare = 1e-9;
+// Every two steps at least halve the bracket: 100 steps take 0.1 below the spacing of doubles.
+constexpr int MaxRefineSteps = 100;
+
+struct BracketEnd {
+    double rate;
+    double residual;
+};
+
+// Regula falsi with the Illinois weighting inside [low, high], g(low) > 0 >= g(high). A step
+// that leaves more than half of the bracket is followed by a bisection, so the bracket closes
+// within MaxRefineSteps. The answer is the end with the smaller residual, and only when the
+// bracket has closed and that residual is below tolerance: a sign change across a jump of g
+// is no root.
+double Refine(const std::function<double(double)>& g, BracketEnd low, BracketEnd high,
+              double tolerance, double failureValue) {
+    const auto best = [&] {
+        return std::fabs(high.residual) < std::fabs(low.residual) ? high : low;
+    };
+    const auto accepted = [&] {
+        return high.rate - low.rate <= ClosedBracket && std::fabs(best().residual) <= tolerance;
+    };
+    double weightLow = low.residual;
+    double weightHigh = high.residual;
+    enum class Moved { None, Low, High } moved = Moved::None;
+    bool bisect = false;
+    for (int step = 0; step < MaxRefineSteps && !accepted(); ++step) {
+        const double width = high.rate - low.rate;
+        const double middle = low.rate + width / 2;
+        if (!(middle > low.rate && middle < high.rate)) break; // no double left inside
+        double t = (weightLow * high.rate - weightHigh * low.rate) / (weightLow - weightHigh);
+        if (bisect || !(t > low.rate && t < high.rate)) t = middle;
+        const double r = g(t);
+        if (r == 0) return t;
+        // A NaN residual counts as not positive, as in the scan.
+        if (r > 0) {
+            low = {t, r};
+            weightLow = r;
+            if (moved == Moved::Low) weightHigh /= 2;
+            moved = Moved::Low;
+        } else {
+            high = {t, r};
+            weightHigh = r;
+            if (moved == Moved::High) weightLow /= 2;
+            moved = Moved::High;
+        }
+        bisect = high.rate - low.rate > width / 2;
+    }
+    return accepted() ? best().rate : failureValue;
+}
 
 } // namespace
 
@@ -43,32 +95,25 @@ double DiscountFromOne(int count, double rate, const double* values) {
     return DiscountFromOne(Series(count, values), rate);
 }
 
-double SolveDiscountRate(const std::function<double(double)>& g, double failureValue) {
+double SolveDiscountRate(const std::function<double(double)>& g, double seriesSize,
+                         double failureValue) {
     // The scan accumulates x by repeated addition, so its rates are 0.1, 0.2, ... as doubles
     // carry them (0.30000000000000004 and so on); the 100th step lands just below 10, so g is
     // evaluated at most 101 times before the bound ends the scan.
+    BracketEnd low{0.0, 0.0};
     double x = 0.0;
     double f;
-    do {
+    for (;;) {
         x += ScanStep;
         f = g(x);
         if (x >= ScanLimit) return failureValue;
-    } while (f > 0);
-
-    double h = x - ScanStep;
-    double m = g(h);
-    for (int step = 0; std::fabs(x - h) > Settled; ++step) {
-        if (step == MaxSecantSteps) return failureValue;
-        const double t = x - (x - h) * f / (f - m);
-        // Equal residuals at both ends leave no secant; without this the NaN or infinity would
-        // end the loop and come back as the rate.
-        if (!std::isfinite(t)) return failureValue;
-        h = x;
-        m = f;
-        x = t;
-        f = g(t);
+        if (!(f > 0)) break;
+        low = {x, f};
     }
-    return x;
+    // Crossed at the first step: the bracket starts at 0, where the callers keep g positive.
+    if (low.rate == 0.0) low.residual = g(0.0);
+    if (!(low.residual > 0)) return failureValue;
+    return Refine(g, low, {x, f}, NegligibleShare * seriesSize, failureValue);
 }
 
 } // namespace kavrel

@@ -14,13 +14,13 @@ double DiscountFromZero(int count, double rate, const double* values);
 double DiscountFromOne(std::span<const double> values, double rate);
 double DiscountFromOne(int count, double rate, const double* values);
 
-// Most secant steps SolveDiscountRate takes before it gives up.
-inline constexpr int MaxSecantSteps = 100;
-
 // The rate per period x at which g(x) = 0, g falling as x rises (a discounted sum minus its
-// target); callers make sure g(0) > 0. Scans upward in steps of 0.1 and refines the bracket
-// with the secant method. Returns failureValue when g stays positive below x = 10 (1000 % per
-// period) or the secant steps do not settle within MaxSecantSteps.
-double SolveDiscountRate(const std::function<double(double)>& g, double failureValue);
+// target); callers make sure g(0) > 0. Scans upward in steps of 0.1 for the first rate where g
+// is not positive, then narrows that bracket, never leaving it. seriesSize is the sum of the
+// absolute amounts of the series: a rate is a root only when the bracket has closed on it and
+// |g| there is a negligible share of that size. Returns failureValue when g stays positive
+// below x = 10 (1000 % per period) or no rate in the bracket passes that test.
+double SolveDiscountRate(const std::function<double(double)>& g, double seriesSize,
+                         double failureValue);
 
 } // namespace kavrel

@@ -3,6 +3,7 @@
 #include "engine/cash_flow_series.h"
 #include "engine/math_errors.h"
 
+#include <cmath>
 #include <numeric>
 
 namespace kavrel {
@@ -12,6 +13,13 @@ namespace {
 constexpr double LeastInvestment = 0.01;
 constexpr double InvestmentTerm = -0.01;
 constexpr double ScanFailure = 10.0;
+
+double SumOfSizes(std::span<const double> values) {
+    double sum = 0.0;
+    for (double value : values)
+        sum += std::fabs(value);
+    return sum;
+}
 
 // The discounted payback in periods for a positive NPV: where the running sum of the net
 // discounted flows, after an investment has been made, comes back to 0.
@@ -69,7 +77,7 @@ DcfResults EvaluateCashFlows(std::span<const double> outflows, std::span<const d
     }
     const double t = SolveDiscountRate(
         [&](double x) { return DiscountFromZero(inflows, x) - DiscountFromZero(outflows, x); },
-        ScanFailure);
+        SumOfSizes(inflows) + SumOfSizes(outflows), ScanFailure);
     results.irrPercent = t >= ScanFailure ? IrrAboveLimit : t * perYear * 100;
     return results;
 }

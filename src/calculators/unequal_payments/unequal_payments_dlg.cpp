@@ -107,9 +107,12 @@ double CUnequalPaymentsDlg::Solve() {
     }
     const double plainSum = std::accumulate(m_payments.begin(), m_payments.end(), 0.0);
     if (!(plainSum - m_presentValue > 0)) return m_annualRate = NoRate;
+    double seriesSize = m_presentValue;
+    for (double payment : m_payments)
+        seriesSize += std::fabs(payment);
     const double x = SolveDiscountRate(
         [&](double rate) { return DiscountFromOne(n, rate, m_payments.data()) - m_presentValue; },
-        NoRate);
+        seriesSize, NoRate);
     return m_annualRate = x * m_paymentsPerYear * 100;
 }
 

@@ -41,6 +41,15 @@ struct DcfCase {
     const char* message;
 };
 
+// 30 years of monthly returns of 1079.19 on 180000: 5.99999 % a year.
+std::string ThirtyYears() {
+    std::string flows = "180000 0";
+    for (int k = 0; k < 360; ++k)
+        flows += "\r\n0 1079.19";
+    return flows;
+}
+const std::string ThirtyYearFlows = ThirtyYears();
+
 const DcfCase DcfCases[] = {
     {"investment that pays", "1", "10", "1000 0\r\n0 600\r\n0 600", "41.32", "1.04", "1.92",
      "13.066", "60.000", ""},
@@ -50,6 +59,8 @@ const DcfCase DcfCases[] = {
      "60.000", ""},
     {"quarterly flows", "4", "8", "1000 0\r\n0 300\r\n0 300\r\n0 300\r\n0 300", "142.32", "1.14",
      "0.87", "30.855", "120.000", ""},
+    {"thirty years monthly", "12", "", ThirtyYearFlows.c_str(), "0.00", "0.00", "0.00", "6.000",
+     "7.195", ""},
     {"return beyond 1000 percent", "1", "", "1 0\r\n0 1000", "0.00", "0.00", "0.00", "> 1000",
      "100000.000", ""},
     // 1100 a period after 1000: 10 % exactly. Discounted at 5 % the return is 1047.62, of

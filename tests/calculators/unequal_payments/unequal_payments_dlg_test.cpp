@@ -47,6 +47,15 @@ const char* const Twelve100s =
     "100\r\n100\r\n100\r\n100\r\n100\r\n100\r\n100\r\n100\r\n100\r\n100\r\n"
     "100\r\n100";
 
+// 30 years of monthly payments of 1079.19 repay 180000 at 5.99999 % a year.
+std::string Repeated(const std::string& line, int times) {
+    std::string text = line;
+    for (int k = 1; k < times; ++k)
+        text += "\r\n" + line;
+    return text;
+}
+const std::string ThirtyYears = Repeated("1079.19", 360);
+
 const SolveCase SolveCases[] = {
     {"present value", Dlg::IDC_UNKNOWN_PRESENT_VALUE, Dlg::IDC_PRESENT_VALUE, "1", "10", "",
      "100\r\n200\r\n300", "481.59", ""},
@@ -58,6 +67,8 @@ const SolveCase SolveCases[] = {
      "12.000", ""},
     {"payments not above the value", Dlg::IDC_UNKNOWN_RATE, Dlg::IDC_RATE, "1", "", "250",
      "100\r\n100", "", "Unknown exceeds preset limits..."},
+    {"thirty years of monthly payments", Dlg::IDC_UNKNOWN_RATE, Dlg::IDC_RATE, "12", "", "180000",
+     ThirtyYears.c_str(), "6.000", ""},
     {"rate beyond 1000 percent a period", Dlg::IDC_UNKNOWN_RATE, Dlg::IDC_RATE, "1", "", "1",
      "10000000", "", "Unknown exceeds preset limits..."},
     {"final Enter", Dlg::IDC_UNKNOWN_PRESENT_VALUE, Dlg::IDC_PRESENT_VALUE, "1", "10", "",
