@@ -16,7 +16,10 @@ double TimingFactor(int annuityDue, double x) {
 constexpr double LowestAnnualRate = 0.00001;
 constexpr double AnnualStep = 0.01;
 constexpr double HighestAnnualRate = 10.0;
-constexpr double BracketClosed = 0.00000001;
+// The bracket is closed once its width over a year, width x periodsPerYear, is below this: at
+// any payment frequency the annual rate is then exact far beyond the three decimals shown. The
+// first bracket, 1.001 % a year wide, closes after 34 halvings.
+constexpr double AnnualBracketClosed = 1e-12;
 constexpr int MaxHalvings = 40;
 
 } // namespace
@@ -68,7 +71,7 @@ double SolveRate(int annuityDue, int futureValueForm, double periodsPerYear, dou
         const double t = low + width;
         const double rt = residual(t);
         if (!(rt > 0)) low = t;
-        if (std::fabs(width) < BracketClosed) return low;
+        if (std::fabs(width) * periodsPerYear < AnnualBracketClosed) return low;
         if (rt == 0 || std::isnan(rt)) return low;
     }
     return 0.0;

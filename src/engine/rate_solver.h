@@ -19,9 +19,10 @@ double PvAnnuityResidual(int annuityDue, double x, double payment, double paymen
                          double presentValue, double balloon);
 
 // The rate per period (a fraction) solving the future-value form (futureValueForm nonzero,
-// balloon ignored) or the present-value form. Returns NoRateFound when more than 1000 % a year
-// would be needed, and 0.0 when no positive rate is needed or the bisection does not close
-// within 40 halvings; callers convert the result with AnnualRatePercent and reject both.
+// balloon ignored) or the present-value form: the lower end of a bracket narrower than 1e-12 a
+// year. Returns NoRateFound when more than 1000 % a year would be needed, and 0.0 when no
+// positive rate is needed or the bisection does not close within 40 halvings; callers convert
+// the result with AnnualRatePercent and reject both.
 double SolveRate(int annuityDue, int futureValueForm, double periodsPerYear, double paymentCount,
                  double value, double payment, double balloon);
 

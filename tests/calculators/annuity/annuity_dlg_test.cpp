@@ -83,6 +83,8 @@ const SolveCase SolveCases[] = {
     {"loan_payment_count", Loan, N, "", "12", "10000", "263.34", "", "48.000"},
     {"payment_below_the_interest", Loan, N, "", "12", "10000", "90", "", ""},
     {"loan_with_a_negative_balloon", Loan, Pmt, "48", "12", "10000", "", "-1000", "279.67"},
+    // Solved by bisection: 1460 daily payments of 7.50 repay 10000 at 4.60553 % a year.
+    {"loan_rate_paid_daily", Loan, Rate, "1460", "", "10000", "7.5", "", "4.606", Daily, "365"},
     {"loan_rate_beyond_1000_percent", Loan, Rate, "2", "", "100", "10000", "", "", Daily, "1"},
     {"sinking_fund_value", Sink, Fv, "12", "6", "", "100", "", "1233.56"},
     {"save_value", Save, Fv, "12", "6", "", "100", "", "1239.72"},
