@@ -17,6 +17,20 @@ double AnnuityFactor(double h, double i) {
     return (h - 1) / i / h;
 }
 
+// What one unit due after n periods is worth now, (1 + i)^-n, and what one unit at the end of
+// each of them is worth, (1 - (1 + i)^-n) / i. Written with the discount rather than the growth
+// (1 + i)^n, they stay finite over any term: for an endless one they tend to 0 and 1 / i, and
+// an underflow of the discount is that limit, not a math error.
+struct Discounting {
+    double single;
+    double level;
+};
+
+Discounting Discount(double i, double n) {
+    const double logGrowth = n * std::log1p(i);
+    return {std::exp(-logGrowth), -std::expm1(-logGrowth) / i};
+}
+
 } // namespace
 
 double PeriodRate(double annualRatePercent, double compoundingPerYear, double paymentsPerYear) {
@@ -30,26 +44,22 @@ double AnnualRatePercent(double periodRate, double compoundingPerYear, double pa
            (CheckedPow(1 + periodRate, paymentsPerYear / compoundingPerYear) - 1) * 100;
 }
 
-// In the three closed forms an overflowing power arrives as MathOverflowValue, which is below
-// MaxGrowthOverTerm: the formula then goes on with it and yields (nearly) the limit for an
-// endless term rather than 0.0. Callers rely on that value, so the guard is kept as it is.
-
 double AnnuityPresentValue(double timingFactor, double periodsPerYear, double paymentCount,
                            double annualRatePercent, double payment, double balloon) {
     const double i = RatePerPeriod(periodsPerYear, annualRatePercent);
-    const double h = CheckedPow(1 + i, paymentCount);
-    if (h > MaxGrowthOverTerm) return 0.0;
-    return AnnuityFactor(h, i) * timingFactor * payment + balloon / h;
+    const Discounting d = Discount(i, paymentCount);
+    return d.level * timingFactor * payment + balloon * d.single;
 }
 
 double AnnuityPayment(double timingFactor, double periodsPerYear, double paymentCount,
                       double annualRatePercent, double presentValue, double balloon) {
     const double i = RatePerPeriod(periodsPerYear, annualRatePercent);
-    const double h = CheckedPow(1 + i, paymentCount);
-    if (h > MaxGrowthOverTerm) return 0.0;
-    return (presentValue - balloon / h) / (AnnuityFactor(h, i) * timingFactor);
+    const Discounting d = Discount(i, paymentCount);
+    return (presentValue - balloon * d.single) / (d.level * timingFactor);
 }
 
+// An overflowing power arrives as MathOverflowValue, which is below MaxGrowthOverTerm, and the
+// formula goes on with it. Callers rely on that value, so the guard is kept as it is.
 double RemainingBalance(double timingFactor, double periodsPerYear, double paymentsMade,
                         double annualRatePercent, double principal, double payment) {
     const double i = RatePerPeriod(periodsPerYear, annualRatePercent);

@@ -7,7 +7,7 @@
 
 namespace kavrel {
 
-// Above this growth over the term the closed forms give 0.0 instead of a value.
+// Above this growth over the payments made RemainingBalance gives 0.0 instead of a value.
 inline constexpr double MaxGrowthOverTerm = 1e21;
 
 // The rate per payment period equivalent to a nominal annual rate compounded
@@ -17,6 +17,8 @@ double PeriodRate(double annualRatePercent, double compoundingPerYear, double pa
 // The inverse of PeriodRate: the nominal annual rate in percent.
 double AnnualRatePercent(double periodRate, double compoundingPerYear, double paymentsPerYear);
 
+// The present value and the payment stay finite over any term: for an endless one the
+// payment tends to presentValue * i / timingFactor.
 double AnnuityPresentValue(double timingFactor, double periodsPerYear, double paymentCount,
                            double annualRatePercent, double payment, double balloon);
 

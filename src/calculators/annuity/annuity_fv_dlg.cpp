@@ -5,6 +5,8 @@
 #include "engine/tvm.h"
 #include "resources/strings.h"
 
+#include <cmath>
+
 namespace kavrel {
 
 namespace {
@@ -43,7 +45,10 @@ bool CAnnuityFvDlg::Solve(double& result) {
     }
     const double i = PeriodRateNow();
     const double t = TimingFactor(i);
-    const double s = (CheckedPow(1 + i, m_paymentCount) - 1) / i;
+    // ((1 + i)^N - 1) / i, left infinite when the growth overflows: the future value is then
+    // refused and the payment comes out 0, refused too. The math-error value in its place
+    // gave both inside their limits.
+    const double s = std::expm1(m_paymentCount * std::log1p(i)) / i;
     switch (m_unknown) {
     case IDC_PAYMENT_COUNT:
         result = m_paymentCount = CheckedLog(i * m_futureValue / m_payment + t) / CheckedLog(1 + i);

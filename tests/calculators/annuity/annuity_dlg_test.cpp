@@ -16,7 +16,7 @@ using test::BufferTarget;
 using test::RecordingHost;
 using Dlg = CAnnuityDlg;
 
-enum { Calculate = 1001, Record = 1003, Daily = 0, Monthly = 3, Quarterly = 4 };
+enum { Calculate = 1001, Record = 1003, Daily = 0, Monthly = 3, Quarterly = 4, Annually = 6 };
 enum Field : int {
     N = Dlg::IDC_PAYMENT_COUNT,
     Rate = Dlg::IDC_RATE,
@@ -85,12 +85,19 @@ const SolveCase SolveCases[] = {
     {"loan_with_a_negative_balloon", Loan, Pmt, "48", "12", "10000", "", "-1000", "279.67"},
     // Solved by bisection: 1460 daily payments of 7.50 repay 10000 at 4.60553 % a year.
     {"loan_rate_paid_daily", Loan, Rate, "1460", "", "10000", "7.5", "", "4.606", Daily, "365"},
+    // 100000 / (1 - 1.1667^-360) * 0.1667, nearly the interest alone, and back.
+    {"loan_payment_over_a_huge_growth", Loan, Pmt, "360", "200", "100000", "", "", "16666.67"},
+    {"loan_value_over_a_huge_growth", Loan, Pv, "360", "200", "", "16666.67", "", "100000.02"},
     {"loan_rate_beyond_1000_percent", Loan, Rate, "2", "", "100", "10000", "", "", Daily, "1"},
     {"sinking_fund_value", Sink, Fv, "12", "6", "", "100", "", "1233.56"},
     {"save_value", Save, Fv, "12", "6", "", "100", "", "1239.72"},
     {"save_payment_count", Save, N, "", "6", "1239.72", "100", "", "12.000"},
     {"sinking_fund_rate", Sink, Rate, "12", "", "1233.56", "100", "", "6.001"},
     {"sinking_fund_payment", Sink, Pmt, "12", "6", "1233.56", "", "", "100.00"},
+    // 200 years at 9999 %: the value grows past every limit, the payment is below a cent.
+    {"sinking_fund_value_overflowing", Sink, Fv, "200", "9999", "", "0.01", "", "", Annually, "1"},
+    {"sinking_fund_payment_overflowing", Sink, Pmt, "200", "9999", "1e9", "", "", "", Annually,
+     "1"},
     {"save_rate_with_payments_reaching_the_value", Save, Rate, "12", "", "1200", "100", "", ""},
     {"sinking_rate_with_payments_reaching_the_value", Sink, Rate, "12", "", "1200", "100", "", ""},
 };
