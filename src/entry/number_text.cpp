@@ -80,7 +80,10 @@ std::string FormatFixed(double value, int digits) {
     auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, digits);
     if (ec != std::errc()) return {};
-    return std::string(buffer, end);
+    std::string text(buffer, end);
+    // A value that rounds to zero has no sign to show: "-0.00" reads as a loss.
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
 }
 
 std::string FormatFixedWidth(double value, int width, int digits) {

@@ -16,7 +16,8 @@ double LeadingDouble(std::string_view text);
 // Saturates instead of overflowing.
 long LeadingInteger(std::string_view text);
 
-// "%.*f": fixed notation with the given digits after the point, correctly rounded.
+// "%.*f": fixed notation with the given digits after the point, correctly rounded; a value that
+// rounds to zero is shown without a minus sign.
 std::string FormatFixed(double value, int digits);
 
 // "%*.*f": the same, right-aligned in a field of the given width.

@@ -43,7 +43,9 @@ TEST(FormatFixed, RoundsLikePrintfAndIgnoresTheLocale) {
         {35.0027, 3, "35.003"},
         {0.125, 2, "0.12"}, // the binary value of 0.125 is exact: ties go to even as in printf
         {2.675, 2, "2.67"}, // 2.675 is stored just below the tie
-        {-0.4, 0, "-0"},
+        {-0.4, 0, "0"},     // no sign on what rounds to zero
+        {-0.0049, 2, "0.00"},
+        {-0.006, 2, "-0.01"},
         {1e10, 2, "10000000000.00"},
         {4, 0, "4"},
     };

@@ -13,6 +13,12 @@ namespace {
 constexpr double LeastInvestment = 0.01;
 constexpr double InvestmentTerm = -0.01;
 constexpr double ScanFailure = 10.0;
+// Amounts are entered in cents: a net value nearer 0 than this is 0 up to rounding.
+constexpr double HalfCent = 0.005;
+
+double NetOfRounding(double value) {
+    return std::fabs(value) < HalfCent ? 0.0 : value;
+}
 
 double SumOfSizes(std::span<const double> values) {
     double sum = 0.0;
@@ -53,7 +59,7 @@ DcfResults EvaluateCashFlows(std::span<const double> outflows, std::span<const d
             results.noInvestment = true;
             return results;
         }
-        results.npv = pvIn - pvOut;
+        results.npv = NetOfRounding(pvIn - pvOut);
         results.pi = pvIn / pvOut;
     }
     const double sumIn = std::accumulate(inflows.begin(), inflows.end(), 0.0);
@@ -63,7 +69,7 @@ DcfResults EvaluateCashFlows(std::span<const double> outflows, std::span<const d
     // no such share: 0, which the field shows empty.
     const double outlay = producing * sumOut;
     results.roiPercent = outlay != 0 ? sumIn * perYear * 100 / outlay : 0.0;
-    if (!(sumIn - sumOut > 0)) {
+    if (!(NetOfRounding(sumIn - sumOut) > 0)) {
         results.irrPercent = IrrNotPositive;
         return results;
     }

@@ -67,6 +67,12 @@ const DcfCase DcfCases[] = {
     // which 1000 / 1047.62 = 0.95 of the period pays the investment back.
     {"one period at ten percent", "1", "5", "1000 0\r\n0 1100", "47.62", "1.05", "0.95", "10.000",
      "110.000", ""},
+    // 1100 / 1.1 is 1000 up to rounding: the NPV is 0 and the payback comes at the end.
+    {"zero net present value", "1", "10", "1000 0\r\n0 1100", "0.00", "1.00", "1.00", "10.000",
+     "110.000", ""},
+    // 0.1 + 0.2 exceeds 0.3 by rounding alone.
+    {"returns equal to the outlay", "1", "", "0.3 0\r\n0 0.1\r\n0 0.2", "0.00", "0.00", "0.00",
+     "0 or less", "50.000", ""},
     {"no outflows with a rate", "1", "10", "0 0\r\n0 600", "0.00", "0.00", "0.00", "", "",
      "No Cash Flow's Out (investments)..."},
     // Nothing paid out and no rate: no ROI to divide out, shown empty; the IRR has no bound.
