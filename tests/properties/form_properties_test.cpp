@@ -39,6 +39,7 @@ const std::set<std::string, std::less<>> LiteralMessages = {
     "No Cash Flow's Out (investments)...",
     "Calculated date exceeds preset limits....",
     "Amortization Schedule is too large...",
+    "Call date must not be after the maturity date...",
 };
 
 bool IsProgramMessage(std::string_view text) {

@@ -177,6 +177,12 @@ void CBondDlg::OnCalculate() {
     if (CheckDatePair(*this, m_purchase, m_maturity, IDC_PURCHASE_DATE, IDC_MATURITY_DATE)) return;
     if (callEntered && CheckDatePair(*this, m_purchase, m_call, IDC_PURCHASE_DATE, IDC_CALL_DATE))
         return;
+    // A call after maturity would be valued over coupons the bond never pays.
+    if (callEntered && m_call.IsAfter(m_maturity)) {
+        MessageText("Call date must not be after the maturity date...");
+        MoveFocus(IDC_CALL_DATE);
+        return;
+    }
     const bool listed = m_frequency >= 0 && m_frequency < static_cast<int>(CouponsPerYear.size());
     m_periodsPerYear = CouponsPerYear[listed ? m_frequency : Semiannually];
 

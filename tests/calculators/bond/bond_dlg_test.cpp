@@ -204,6 +204,8 @@ const RefusalCase Refusals[] = {
      CallPrice},
     {"call_a_day_after_purchase", "1/15/2011", "1/16/2001", "100",
      "Not enough difference between dates...", Purchased},
+    {"call_after_maturity", "1/15/2011", "1/16/2011", "100",
+     "Call date must not be after the maturity date...", CallDate},
 };
 
 class BondRefusal : public testing::TestWithParam<RefusalCase> {};
