@@ -52,18 +52,21 @@ double SolveRate(int annuityDue, int futureValueForm, double periodsPerYear, dou
     // (1000 % a year) is reported as not found.
     double x = lo;
     double r;
+    int evaluations = 0;
     do {
         r = residual(x);
+        ++evaluations;
         x += step;
         if (x * periodsPerYear > HighestAnnualRate) return NoRateFound;
     } while (r < 0 || std::isnan(r));
+    // The lowest rate already satisfies the equation: no positive rate is needed. Counted, not
+    // read from the rate found: beyond 1000 periods a year the first steps stay below 0.00001
+    // a period.
+    if (evaluations == 1) return 0.0;
 
     const double hi = x - step;
     double low = hi - step - lo;
     if (!(low > 0)) low = lo;
-    // Compared with the annual lowest rate, not with lo: true exactly when the first rate tried
-    // already satisfied the equation (for periodsPerYear up to 1000).
-    if (!(hi > LowestAnnualRate)) return 0.0;
 
     double width = hi - low;
     for (int count = 1; count <= MaxHalvings; ++count) {

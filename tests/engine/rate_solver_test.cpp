@@ -27,12 +27,19 @@ struct RateCase {
 
 TEST(SolveRate, FoundRateReproducesTheValue) {
     const RateCase cases[] = {
-        {false, false, 12, 48, 0.01, 263.34, 0},  {true, false, 12, 48, 0.01, 263.34, 0},
-        {false, false, 1, 10, 0.075, 1000, 5000}, {false, false, 4, 40, 0.02, 250, 20000},
-        {false, true, 12, 120, 0.005, 100, 0},    {true, true, 1, 30, 0.09, 2000, 0},
-        {false, false, 1, 60, 9.5, 9600, 0},      {false, true, 26, 52, 0.003, 50, 0},
-        {true, false, 12, 360, 0.004, 500, 1000}, {false, false, 365, 1460, 0.000126, 7.5, 0},
-        {true, true, 52, 520, 0.0011, 40, 0},     {false, false, 9999, 30000, 0.00001, 2, 0},
+        {false, false, 12, 48, 0.01, 263.34, 0},
+        {true, false, 12, 48, 0.01, 263.34, 0},
+        {false, false, 1, 10, 0.075, 1000, 5000},
+        {false, false, 4, 40, 0.02, 250, 20000},
+        {false, true, 12, 120, 0.005, 100, 0},
+        {true, true, 1, 30, 0.09, 2000, 0},
+        {false, false, 1, 60, 9.5, 9600, 0},
+        {false, true, 26, 52, 0.003, 50, 0},
+        {true, false, 12, 360, 0.004, 500, 1000},
+        {false, false, 365, 1460, 0.000126, 7.5, 0},
+        {true, true, 52, 520, 0.0011, 40, 0},
+        {false, false, 9999, 30000, 0.00001, 2, 0},
+        {true, false, 9999, 360, 0.0000057, 286.64, 0},
     };
     for (const auto& c : cases) {
         const double value = c.futureValueForm
