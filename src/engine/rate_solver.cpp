@@ -33,8 +33,12 @@ double FvAnnuityResidual(int annuityDue, double x, double payment, double paymen
 
 double PvAnnuityResidual(int annuityDue, double x, double payment, double paymentCount,
                          double presentValue, double balloon) {
-    const double g = CheckedPow(1 + x, -paymentCount);
-    return x - ((1 - g) * TimingFactor(annuityDue, x) * payment + g * x * balloon) / presentValue;
+    // g and 1 - g from the logarithm: over a very long term g underflows to its limit 0
+    // instead of becoming the math-error value, which made the residual meaningless there.
+    const double logGrowth = paymentCount * std::log1p(x);
+    const double g = std::exp(-logGrowth);
+    const double oneLessG = -std::expm1(-logGrowth);
+    return x - (oneLessG * TimingFactor(annuityDue, x) * payment + g * x * balloon) / presentValue;
 }
 
 double SolveRate(int annuityDue, int futureValueForm, double periodsPerYear, double paymentCount,

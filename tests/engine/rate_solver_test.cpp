@@ -40,6 +40,9 @@ TEST(SolveRate, FoundRateReproducesTheValue) {
         {true, true, 52, 520, 0.0011, 40, 0},
         {false, false, 9999, 30000, 0.00001, 2, 0},
         {true, false, 9999, 360, 0.0000057, 286.64, 0},
+        // Terms over which (1 + x)^-count underflows.
+        {false, false, 2, 20000, 0.2, 1000, 0},
+        {false, false, 1, 5000, 0.5, 100, 1000},
     };
     for (const auto& c : cases) {
         const double value = c.futureValueForm
