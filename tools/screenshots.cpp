@@ -1,5 +1,5 @@
 // Takes the README's pictures (run by hand under xvfb-run, never by ctest):
-//   shell_screenshots <folder>   writes main-window.png and compound-interest.png
+//   screenshots <folder>         writes main-window.png and compound-interest.png
 
 #include "app/forms/form_dialog.h"
 #include "app/kv_app.h"
