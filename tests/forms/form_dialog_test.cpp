@@ -2,11 +2,19 @@
 
 #include "form_dialog_fixture.h"
 
+#include "calculators/form_catalog.h"
+#include "worksheets/loan_data/loan_terms.h"
+#include "worksheets/refinance/refinance_dlg.h"
+
 #include <QApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QTimer>
 
 #include <clocale>
+#include <memory>
+#include <set>
 
 namespace kavrel::test {
 
@@ -37,7 +45,6 @@ private slots:
         CompoundForm form;
         QCOMPARE(form.dialog.windowTitle(), QString("Compound Interest"));
         QCOMPARE(form.Text(PerYear), QString("4"));
-        QVERIFY(!form.Edit(Future)->isEnabled());
         QVERIFY(qobject_cast<QRadioButton*>(form.dialog.Widget(UnknownFuture))->isChecked());
         QVERIFY(!form.dialog.Widget(1003)->isEnabled());
     }
@@ -69,7 +76,7 @@ private slots:
             if (!inputs[i].isEmpty()) form.Type(fields[i], inputs[i]);
         form.Click(1001);
         QCOMPARE(form.Text(unknownField), expected);
-        QVERIFY(form.Edit(unknownField)->isEnabled());
+        QVERIFY(form.Edit(unknownField)->isReadOnly());
         QVERIFY(form.dialog.Widget(1003)->isEnabled());
         QVERIFY(Feedback::events.empty());
     }
@@ -91,13 +98,81 @@ private slots:
         QCOMPARE(form.Text(Rate), QString("8.000"));
         form.Click(UnknownPresent);
         QCOMPARE(form.Text(Future), QString("2208.04"));
-        QVERIFY(form.Edit(Future)->isEnabled());
+        QVERIFY(!form.Edit(Future)->isReadOnly());
         QCOMPARE(form.Text(Present), QString());
-        QVERIFY(!form.Edit(Present)->isEnabled());
+        QVERIFY(form.Edit(Present)->isReadOnly());
         QVERIFY(!qobject_cast<QRadioButton*>(form.dialog.Widget(UnknownFuture))->isChecked());
         form.Click(UnknownFuture);
         QCOMPARE(form.Text(Present), QString("1000.00"));
         QCOMPARE(form.Text(Future), QString());
+    }
+
+    // Every form, and the sub-forms of the worksheets' steps.
+    void everyFormReadsWell_data() {
+        QTest::addColumn<QString>("slug");
+        QTest::addColumn<int>("subFormButton");
+        for (const FormEntry& entry : FormCatalog())
+            QTest::newRow(entry.slug.data()) << QString::fromUtf8(entry.slug.data()) << 0;
+        using R = CRefinanceDlg;
+        for (int button : {R::IDC_DO_CURRENT_LOAN, R::IDC_DO_FUTURE_LOAN, R::IDC_DO_FEES})
+            QTest::addRow("refinance-mortgage %d", button) << "refinance-mortgage" << button;
+    }
+    void everyFormReadsWell() {
+        QFETCH(QString, slug);
+        QFETCH(int, subFormButton);
+        std::unique_ptr<CFormModel> model = FindFormBySlug(slug.toStdString())->create();
+        if (subFormButton) model = model->SubFormFor(subFormButton);
+        CFormDialog dialog(*model, nullptr, nullptr);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+        // The first field that takes the focus has it, drawn as after a Tab.
+        QWidget* first = nullptr;
+        std::set<int> fieldLefts;
+        for (const LayoutSection& section : model->Layout())
+            for (const LayoutRow& row : section.rows)
+                if (QWidget* control = dialog.Widget(row.control)) {
+                    fieldLefts.insert(control->mapTo(&dialog, QPoint()).x());
+                    if (!first && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus))
+                        first = control;
+                }
+        QCOMPARE(QApplication::focusWidget(), first);
+        QVERIFY(dialog.testAttribute(Qt::WA_KeyboardFocusChange));
+        QCOMPARE(fieldLefts.size(), size_t(1));
+
+        std::set<QWidget*> tabbedTo;
+        for (size_t i = 0; i < 2 * model->Controls().size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            tabbedTo.insert(QApplication::focusWidget());
+        }
+        const QColor window = dialog.palette().color(QPalette::Window);
+        for (const ControlInfo& info : model->Controls()) {
+            auto* edit = qobject_cast<QLineEdit*>(dialog.Widget(info.id));
+            if (!edit) continue;
+            const bool result = info.kind == ControlKind::Display || !model->IsEnabled(info.id) ||
+                                info.id == model->CurrentUnknown();
+            QVERIFY2(edit->isReadOnly() == result, qPrintable(edit->accessibleName()));
+            QVERIFY2(tabbedTo.count(edit) != result, qPrintable(edit->accessibleName()));
+            QCOMPARE(edit->palette().color(QPalette::Base) == window, result);
+            QCOMPARE(edit->placeholderText(),
+                     info.rule == EditRule::Date ? QString("m/d/yyyy") : QString());
+        }
+
+        // Calculate may rewrite a note beside a field ("periods (Monthly)"); the dialog keeps
+        // its size.
+        std::string longestNote;
+        for (int frequency = 0; frequency < PaymentFrequencyCount; ++frequency)
+            longestNote =
+                std::max(longestNote, PeriodsText(frequency),
+                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
+        const QSize size = dialog.size();
+        for (const LayoutSection& section : model->Layout())
+            for (const LayoutRow& row : section.rows)
+                for (int id : {row.control, row.extra})
+                    if (qobject_cast<QLabel*>(dialog.Widget(id))) model->SetText(id, longestNote);
+        dialog.layout()->activate();
+        QCOMPARE(dialog.size(), size);
     }
 
     void recordWritesTheBlockAndCloses() {

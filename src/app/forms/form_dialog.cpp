@@ -64,6 +64,7 @@ CFormDialog::CFormDialog(CFormModel& model, IRecordTarget* target, QWidget* pare
     for (const auto& [id, widget] : m_widgets)
         UpdateWidget(id);
     m_model.Open();
+    LineUpFields();
     if (!focusWidget()) {
         for (QWidget* widget : m_tabOrder) {
             if (widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) {
@@ -120,12 +121,15 @@ void CFormDialog::UpdateWidget(int id) {
     const ControlInfo* info = m_model.InfoOf(id);
     if (!widget || !info) return;
     const QSignalBlocker blocker(widget);
-    widget->setEnabled(m_model.IsEnabled(id));
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    // A field that the form disables is shown as a result (ShowFieldRole), not greyed out.
+    widget->setEnabled(edit || m_model.IsEnabled(id));
     const QString text = ModelTextToWidget(m_model.Text(id));
     if (auto* list = qobject_cast<QPlainTextEdit*>(widget)) {
         if (list->toPlainText() != text) list->setPlainText(text);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    } else if (edit) {
         if (edit->text() != text) edit->setText(text);
+        ShowFieldRole(id, *edit);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         combo->setCurrentIndex(m_model.Selection(id));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -143,6 +147,22 @@ void CFormDialog::UpdateWidget(int id) {
             if (group) group->setExclusive(exclusive);
         }
     }
+}
+
+// Results, and the unknown that Calculate fills in, cannot be typed into: they take the
+// platform's read-only look (the window's colour behind normal text), and Tab passes them by.
+// A click still selects their text for copying.
+void CFormDialog::ShowFieldRole(int id, QLineEdit& edit) {
+    const ControlInfo* info = m_model.InfoOf(id);
+    auto button = m_unknownButtonOf.find(id);
+    const bool result = (info && info->kind == ControlKind::Display) || !m_model.IsEnabled(id) ||
+                        (button != m_unknownButtonOf.end() && m_model.IsChecked(button->second));
+    if (edit.isReadOnly() == result) return;
+    edit.setReadOnly(result);
+    edit.setFocusPolicy(result ? Qt::ClickFocus : Qt::StrongFocus);
+    QPalette look;
+    if (result) look.setBrush(QPalette::Base, palette().window());
+    edit.setPalette(look);
 }
 
 void CFormDialog::Beep() {
@@ -238,6 +258,15 @@ void CFormDialog::keyPressEvent(QKeyEvent* event) {
     } else {
         focusNextChild();
     }
+}
+
+void CFormDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // The focus is drawn on any control, as after a Tab, for it to be seen where typing goes.
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        if (QWidget* focus = focusWidget()) focus->update();
+    }
+    QDialog::changeEvent(event);
 }
 
 bool CFormDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -10,7 +10,10 @@
 #include <vector>
 
 class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 
 namespace kavrel {
 
@@ -54,6 +57,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -63,7 +67,9 @@ private:
     void AssignLabelMnemonics();
     void ConnectSignals(int id, QWidget* widget);
     void ChainTabOrder();
+    void LineUpFields();
     void UpdateWidget(int id);
+    void ShowFieldRole(int id, QLineEdit& edit);
     QString LabelText(int id, const QString& plain) const;
     int IdOf(const QObject* widget) const;
 
@@ -75,6 +81,13 @@ private:
     QString m_takenLetters;
     std::vector<QWidget*> m_tabOrder;
     int m_helpContext = 0; // the topic of F1 and of a click for help
+    struct Section {
+        QGridLayout* grid;
+        QGroupBox* box;              // nullptr: the section has no frame
+        std::vector<QLabel*> labels; // the labels of its fields
+    };
+    std::vector<Section> m_sections;
+    std::map<int, int> m_unknownButtonOf; // each field's "-->" button
     FormResult m_result = FormResult::None;
     bool m_ending = false;
     int m_waits = 0;

@@ -3,7 +3,9 @@
 #include "app/help/help.h"
 #include "resources/strings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace kavrel {
@@ -30,6 +32,9 @@ MessageAnswer DesktopMessage(QWidget* parent, const QString& text, MessageIcon i
     const bool yesNo = buttons == MessageButtons::YesNo;
     QMessageBox box(BoxIcon(icon), QString::fromUtf8(appName.data(), appName.size()), text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // The buttons carry their words alone, whatever icons a desktop theme would add to them.
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     const int answer = box.exec();
     if (!yesNo) return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -16,7 +16,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kavrel {
 
@@ -39,6 +42,11 @@ QString SpokenName(const QString& labelText) {
 
 constexpr int FieldWidthInCharacters = 16;
 constexpr int ListLinesShown = 8;
+// A note beside a field may be rewritten by Calculate ("periods" becomes "periods
+// (Semi-Annually)"); room for it is kept from the start so that the dialog does not grow.
+constexpr int NoteWidthInCharacters = 24;
+// The grid's columns: label, field, its "-->" button, a control beside it, then free space.
+enum GridColumn { LabelAt, FieldAt, UnknownAt, ExtraAt, SpareAt };
 
 } // namespace
 
@@ -89,8 +97,10 @@ QWidget* CFormDialog::CreateControl(int id, const QString& accessibleName) {
     case ControlKind::Edit:
     case ControlKind::Display: {
         auto* edit = new QLineEdit(this);
-        edit->setReadOnly(info->kind == ControlKind::Display);
         edit->setMinimumWidth(fieldWidth);
+        // Every field of a dialog has one width, whatever its column holds beside it.
+        edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        if (info->rule == EditRule::Date) edit->setPlaceholderText(QStringLiteral("m/d/yyyy"));
         widget = edit;
         break;
     }
@@ -154,14 +164,17 @@ void CFormDialog::BuildControls() {
 
     for (const LayoutSection& section : m_model.Layout()) {
         auto* grid = new QGridLayout;
+        grid->setColumnStretch(SpareAt, 1);
+        QGroupBox* box = nullptr;
         if (section.group) {
-            auto* box = new QGroupBox(this);
+            box = new QGroupBox(this);
             m_widgets[section.group] = box;
             box->setLayout(grid);
             outer->addWidget(box);
         } else {
             outer->addLayout(grid);
         }
+        m_sections.push_back({grid, box, {}});
         std::vector<QWidget*> unknownButtons;
         int line = 0;
         for (const LayoutRow& row : section.rows) {
@@ -171,18 +184,25 @@ void CFormDialog::BuildControls() {
             if (row.label) {
                 QLabel* label = CreateLabel(row.label);
                 if (control) label->setBuddy(control);
-                grid->addWidget(label, line, 0);
+                if (row.control || row.unknown || row.extra) {
+                    grid->addWidget(label, line, LabelAt);
+                    m_sections.back().labels.push_back(label);
+                } else {
+                    // A line of its own, such as a banner, is no field's label.
+                    grid->addWidget(label, line, LabelAt, 1, -1);
+                }
             }
             if (control) {
-                grid->addWidget(control, line, 1);
+                grid->addWidget(control, line, FieldAt);
                 m_tabOrder.push_back(control);
             }
             if (row.unknown) {
                 const QString unknownName =
                     name.isEmpty() ? QString() : QStringLiteral("Unknown: ") + name;
                 if (QWidget* button = CreateControl(row.unknown, unknownName)) {
-                    grid->addWidget(button, line, 2);
+                    grid->addWidget(button, line, UnknownAt);
                     unknownButtons.push_back(button);
+                    if (row.control) m_unknownButtonOf[row.control] = row.unknown;
                 }
             }
             if (row.extra) {
@@ -190,8 +210,11 @@ void CFormDialog::BuildControls() {
                 if (!row.extraKey.empty())
                     extraName += QStringLiteral(" ") + QString::fromStdString(row.extraKey);
                 if (QWidget* extra = CreateControl(row.extra, extraName.trimmed())) {
-                    grid->addWidget(extra, line, 3);
+                    grid->addWidget(extra, line, ExtraAt);
                     m_tabOrder.push_back(extra);
+                    if (qobject_cast<QLabel*>(extra))
+                        extra->setMinimumWidth(fontMetrics().averageCharWidth() *
+                                               NoteWidthInCharacters);
                 }
             }
             ++line;
@@ -210,6 +233,32 @@ void CFormDialog::BuildControls() {
     }
     outer->addLayout(buttons);
     ChainTabOrder();
+}
+
+void CFormDialog::LineUpFields() {
+    ensurePolished();
+    // A framed section's fields start further in by its frame and margin; its label column is
+    // narrower by as much, so that the fields of every section start at one x.
+    auto inset = [](const Section& section) {
+        return section.box
+                   ? section.box->contentsMargins().left() + section.grid->contentsMargins().left()
+                   : 0;
+    };
+    int fieldStart = 0;
+    for (const Section& section : m_sections)
+        for (const QLabel* label : section.labels)
+            fieldStart = std::max(fieldStart, inset(section) + label->sizeHint().width());
+    // One spacing after the label column in every section, whatever the style would choose for
+    // the controls beside it. A grid leaves out the spacing after a column that holds nothing,
+    // so a section without labels takes it into the column's width.
+    int spacing = style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
+    if (spacing < 0)
+        spacing = style()->layoutSpacing(QSizePolicy::Label, QSizePolicy::LineEdit, Qt::Horizontal);
+    for (const Section& section : m_sections) {
+        section.grid->setHorizontalSpacing(spacing);
+        section.grid->setColumnMinimumWidth(LabelAt, fieldStart - inset(section) +
+                                                         (section.labels.empty() ? spacing : 0));
+    }
 }
 
 void CFormDialog::ChainTabOrder() {
