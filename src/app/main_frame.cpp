@@ -52,6 +52,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
             &CMainFrame::UpdateCaption);
     connect(m_view, &QPlainTextEdit::textChanged, this, &CMainFrame::UpdateEditCommands);
     connect(m_view, &QPlainTextEdit::copyAvailable, this, &CMainFrame::UpdateEditCommands);
+    connect(m_view, &QPlainTextEdit::undoAvailable, Action(ID_EDIT_UNDO), &QAction::setEnabled);
+    connect(m_view, &QPlainTextEdit::redoAvailable, Action(ID_EDIT_REDO), &QAction::setEnabled);
+    Action(ID_EDIT_UNDO)->setEnabled(false);
+    Action(ID_EDIT_REDO)->setEnabled(false);
     if (QClipboard* clipboard = QApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdatePasteCommand);
     UpdateCaption();

@@ -62,6 +62,12 @@ void CMainFrame::OnCommand(int id) {
     case ID_EDIT_CLEAR_ALL:
         m_doc->ClearAll();
         break;
+    case ID_EDIT_UNDO:
+        m_view->undo();
+        break;
+    case ID_EDIT_REDO:
+        m_view->redo();
+        break;
     case ID_EDIT_CUT:
         m_view->cut();
         break;

@@ -27,6 +27,8 @@ constexpr Prompt FrameworkPrompts[] = {
     {ID_EDIT_COPY, "Copy the selection and put it on the Clipboard"},
     {ID_EDIT_CUT, "Cut the selection and put it on the Clipboard"},
     {ID_EDIT_PASTE, "Insert Clipboard contents"},
+    {ID_EDIT_UNDO, "Undo the last action"},
+    {ID_EDIT_REDO, "Redo the previously undone action"},
     {ID_APP_ABOUT, "Display program information, version number and copyright"},
     {ID_APP_EXIT, "Quit the application; prompts to save documents"},
     {ID_NEXT_PANE, "Switch to the next window pane"},
@@ -55,7 +57,10 @@ const std::vector<MenuSpec>& MainMenus() {
           {},
           {ID_APP_EXIT, "E&xit"}}},
         {"&Edit",
-         {{ID_EDIT_CLEAR_ALL, "Clear &All"},
+         {{ID_EDIT_UNDO, "&Undo\tCtrl+Z"},
+          {ID_EDIT_REDO, "&Redo\tCtrl+Y"},
+          {},
+          {ID_EDIT_CLEAR_ALL, "Clear &All"},
           {ID_EDIT_CUT, "Cu&t\tCtrl+X"},
           {ID_EDIT_COPY, "&Copy\tCtrl+C"},
           {ID_EDIT_PASTE, "&Paste\tCtrl+V"}}},
@@ -109,6 +114,10 @@ QList<QKeySequence> CommandShortcuts(int id) {
         return {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)};
     case ID_EDIT_PASTE:
         return {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)};
+    case ID_EDIT_UNDO:
+        return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    case ID_EDIT_REDO:
+        return {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
     case ID_HELP:
         return {QKeySequence(Qt::Key_F1)};
     case ID_CONTEXT_HELP:

@@ -118,7 +118,8 @@ bool CKvDoc::DoSave(QWidget* parent, bool askName) {
 }
 
 void CKvDoc::ClearAll() {
-    m_view.clear();
+    // One undo step, unlike clear(), which would drop the undo history with the text.
+    m_view.ReplaceText({});
     m_view.SetModified(false);
 }
 

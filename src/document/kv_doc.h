@@ -41,7 +41,7 @@ public:
     // Save (asks for a name when there is none) and Save As.
     bool DoSave(QWidget* parent, bool askName);
 
-    // "Clear All": an empty text that does not need saving.
+    // "Clear All": an empty text that does not need saving; Undo brings the text back.
     void ClearAll();
     bool CanClearAll() const;
 

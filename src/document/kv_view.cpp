@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 
 namespace kavrel {
 
@@ -32,6 +33,13 @@ QString TypedText(const QKeyEvent& event) {
     if (text.isEmpty() || !(text.at(0).isPrint() || text.at(0) == u'\t')) return {};
     return text;
 }
+
+// Closes an undo step; undoing or redoing it changes nothing.
+class StepEnd : public QAbstractUndoItem {
+public:
+    void undo() override {}
+    void redo() override {}
+};
 
 } // namespace
 
@@ -84,16 +92,13 @@ bool CKvView::Fits(QStringView text) {
     return false;
 }
 
-void CKvView::InsertWithoutUndo(const QString& text) {
-    // Switching undo off clears the history too: the earlier steps would no longer apply
-    // to the text once a record has moved it.
-    QTextDocument* doc = document();
-    doc->setUndoRedoEnabled(false);
-    QTextCursor cursor = textCursor();
+void CKvView::InsertStep(QTextCursor cursor, const QString& text) {
+    cursor.beginEditBlock();
     cursor.insertText(text);
-    doc->setUndoRedoEnabled(true);
+    // Typing right after the text would join its step, and one Undo would take both away.
+    document()->appendUndoItem(new StepEnd);
+    cursor.endEditBlock();
     setTextCursor(cursor);
-    doc->setModified(true);
     ensureCursorVisible();
 }
 
@@ -105,7 +110,7 @@ bool CKvView::InsertRecord(std::string_view block) {
     ensureCursorVisible();
     const QString text = PlainText(block);
     if (TextLength() + FileLength(text) > MaxDocumentLength) return false;
-    InsertWithoutUndo(text);
+    InsertStep(cursor, text);
     return true;
 }
 
@@ -122,13 +127,11 @@ void CKvView::ReplaceText(std::string_view text) {
         }
         plain.truncate(end);
     }
-    QTextDocument* doc = document();
-    doc->setUndoRedoEnabled(false);
-    setPlainText(plain);
-    doc->setUndoRedoEnabled(true);
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    InsertStep(cursor, plain);
     moveCursor(QTextCursor::Start);
     ensureCursorVisible();
-    doc->setModified(true);
 }
 
 void CKvView::keyPressEvent(QKeyEvent* event) {
@@ -160,7 +163,7 @@ void CKvView::insertFromMimeData(const QMimeData* source) {
     QString text = source->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
-    if (Fits(text)) InsertAtCursor(text);
+    if (Fits(text)) InsertStep(textCursor(), text);
 }
 
 void CKvView::InsertAtCursor(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 // The text window of the results document: the text the user edits and the forms record
-// into, kept within the document's limit.
+// into, kept within the document's limit. Undo and Redo need no check of their own: they only
+// go back to texts that were within it, and any new change drops what could be redone.
 
 #include "document/record_target.h"
 
@@ -17,6 +18,7 @@ public:
     // The whole text with '\n' line breaks, non-breaking spaces kept.
     QString Text() const;
     // Replaces the text with an opened file's; the undo history and the modified mark go.
+    // Every other change is an undo step: typing, Paste, Record, Schedule and Clear All.
     void LoadText(const QString& text);
     // The length of the text with each line break counted as CR LF.
     qsizetype TextLength() const;
@@ -41,8 +43,9 @@ private:
     // counts the refusal when it does not.
     bool Fits(QStringView text);
     void InsertAtCursor(const QString& text);
-    // Inserts text at the insertion point as a change that cannot be undone.
-    void InsertWithoutUndo(const QString& text);
+    // Replaces the cursor's selection with text as one undo step of its own, and leaves the
+    // insertion point after it.
+    void InsertStep(QTextCursor cursor, const QString& text);
 
     int m_outOfSpace = 0;
 };

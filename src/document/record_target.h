@@ -27,15 +27,15 @@ private:
 class IRecordTarget {
 public:
     virtual ~IRecordTarget() = default;
-    // Cancels the selection and inserts a whole block at the insertion point, as a change that
-    // cannot be undone, and marks the document modified. A block that does not fit into the
+    // Cancels the selection and inserts a whole block at the insertion point, as one undo step,
+    // and marks the document modified. A block that does not fit into the
     // document is not inserted at all: returns false.
     virtual bool InsertRecord(std::string_view block) = 0;
 
     // The text-window operations of the amortization schedule. The defaults suit a target
     // without a window (a buffer).
-    // Replaces the whole text with as much of text as fits (the rest counts as out of space)
-    // and moves the insertion point to the start.
+    // Replaces the whole text with as much of text as fits (the rest counts as out of space),
+    // as one undo step, and moves the insertion point to the start.
     virtual void ReplaceText(std::string_view /*text*/) {}
     virtual int LineCount() const { return 1; }
     virtual bool IsEmpty() const { return true; }

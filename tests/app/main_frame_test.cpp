@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -97,7 +98,8 @@ private slots:
                               << "&Open...\tCtrl+O|&Save\tCtrl+S|Save &As...|-|&Print...\tCtrl+P|"
                                  "Print Pre&view|P&rint Setup...|-|E&xit";
         QTest::newRow("Edit") << "&Edit"
-                              << "Clear &All|Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V";
+                              << "&Undo\tCtrl+Z|&Redo\tCtrl+Y|-|Clear &All|Cu&t\tCtrl+X|"
+                                 "&Copy\tCtrl+C|&Paste\tCtrl+V";
         QTest::newRow("View") << "&View"
                               << "&Toolbar|&Status Bar";
         QTest::newRow("Calculations")
@@ -163,8 +165,8 @@ private slots:
         QTest::newRow("Overview") << 32801 << "Kavrel Overview";
         QTest::newRow("Examples") << 32797 << "Select an Example to review";
         // The standard commands carry prompts too.
-        for (int id : {57601, 57603, 57604, 57606, 57607, 57609, 57633, 57634, 57635, 57637, 57664,
-                       57665, 59392, 59393})
+        for (int id : {57601, 57603, 57604, 57606, 57607, 57609, 57633, 57634, 57635, 57637, 57643,
+                       57644, 57664, 57665, 59392, 59393})
             QTest::addRow("command %d", id) << id << QString();
     }
 
@@ -190,6 +192,8 @@ private slots:
                                                     {57634, "Ctrl+C; Ctrl+Ins"},
                                                     {57635, "Ctrl+X; Shift+Del"},
                                                     {57637, "Ctrl+V; Shift+Ins"},
+                                                    {57643, "Ctrl+Z"},
+                                                    {57644, "Ctrl+Y; Ctrl+Shift+Z"},
                                                     {57670, "F1"},
                                                     {57669, "Shift+F1"},
                                                     {57680, "F6"},
@@ -288,6 +292,61 @@ private slots:
         QVERIFY(answerer.texts.isEmpty());
     }
 
+    // Each action is one step of its own, even between typed letters; undoing back to the
+    // saved text makes the document clean again. States: the text, "*" while modified.
+    void undoAndRedo_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("undone"); // after each Undo
+        QTest::newRow("typing") << "typing" << QStringList{"abc\n"};
+        QTest::newRow("paste") << "paste" << QStringList{"abc\ntPQ*", "abc\nt*", "abc\n"};
+        QTest::newRow("record") << "record" << QStringList{"abc\ntR\n*", "abc\nt*", "abc\n"};
+        QTest::newRow("schedule") << "schedule" << QStringList{"S*", "abc\nt*", "abc\n"};
+        // Clear All leaves the document clean: the text it took is unsaved once back.
+        QTest::newRow("clear all") << "clear all" << QStringList{"", "abc\nt*", "abc\n*"};
+    }
+
+    void undoAndRedo() {
+        QFETCH(QString, action);
+        QFETCH(QStringList, undone);
+        CMainFrame frame;
+        frame.show();
+        CKvView& view = frame.View();
+        QAction& undo = *frame.Action(57643);
+        QAction& redo = *frame.Action(57644);
+        const auto state = [&] { return view.Text() + (frame.Doc().IsModified() ? "*" : ""); };
+        view.LoadText(QStringLiteral("abc\n"));
+        view.moveCursor(QTextCursor::End);
+        QVERIFY(!undo.isEnabled() && !redo.isEnabled());
+
+        QTest::keyClicks(&view, "t");
+        if (action == u"typing") {
+            QTest::keyClicks(&view, "xy");
+        } else if (action == u"paste") {
+            QApplication::clipboard()->setText(QStringLiteral("PQ"));
+            frame.Action(57637)->trigger();
+        } else if (action == u"record") {
+            QVERIFY(view.InsertRecord("R\r\n"));
+        } else if (action == u"schedule") {
+            view.ReplaceText("S");
+        } else {
+            frame.Action(57633)->trigger();
+        }
+        QTest::keyClicks(&view, "u");
+        const QString done = state();
+        QStringList states;
+        for (int n = 0; undo.isEnabled() && n < 5; ++n) {
+            undo.trigger();
+            states << state();
+        }
+        QCOMPARE(states, undone);
+        QVERIFY(redo.isEnabled());
+        while (redo.isEnabled() && states.size() < 10) {
+            redo.trigger();
+            states << state();
+        }
+        QCOMPARE(states.constLast(), done);
+    }
+
     void closingAModifiedDocumentAsks() {
         CMainFrame frame;
         frame.show();
@@ -356,7 +415,6 @@ private slots:
         QCOMPARE(future->size(), 50);
         QVERIFY(future->endsWith(u" 2208.04"));
         QVERIFY(frame.Doc().IsModified());
-        QVERIFY(!frame.View().document()->isUndoAvailable());
     }
 
     void cancelledFormsLeaveTheDocument_data() {

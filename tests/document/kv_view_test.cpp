@@ -61,8 +61,6 @@ private slots:
         QCOMPARE(FileBytes(view), expected);
         QVERIFY(view.IsModified());
         QVERIFY(!view.textCursor().hasSelection());
-        // Cannot be undone, and nothing typed earlier can be undone across it.
-        QVERIFY(!view.document()->isUndoAvailable());
     }
 
     void successiveRecordsFollowEachOther() {
@@ -70,16 +68,6 @@ private slots:
         QVERIFY(view.InsertRecord(Title.toStdString()));
         QVERIFY(view.InsertRecord(Field.toStdString()));
         QCOMPARE(FileBytes(view), Title + Field);
-    }
-
-    void typedTextBeforeARecordCannotBeUndone() {
-        CKvView view;
-        view.show();
-        QTest::keyClicks(&view, "xy");
-        QVERIFY(view.document()->isUndoAvailable());
-        QVERIFY(view.InsertRecord(Field.toStdString()));
-        view.undo();
-        QCOMPARE(FileBytes(view), "xy" + Field);
     }
 
     // The limit counts a line break as its two file characters.
