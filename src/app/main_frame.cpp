@@ -167,7 +167,11 @@ void CMainFrame::CreateHiddenCommands() {
 }
 
 void CMainFrame::UpdateCaption() {
-    setWindowTitle(m_doc->Title() + QStringLiteral(" - Kavrel"));
+    // "[*]" stands for the modified mark; one in a file name is doubled to show as itself.
+    QString name = m_doc->Title();
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(name + QStringLiteral("[*] - Kavrel"));
+    setWindowModified(m_doc->IsModified());
 }
 
 void CMainFrame::UpdateEditCommands() {

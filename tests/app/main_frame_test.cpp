@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <functional>
@@ -264,10 +265,14 @@ private slots:
 
     void captionAndStatusFollowTheDocument() {
         CMainFrame frame;
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - Kavrel"));
+        frame.show();
+        const QWindow& window = *frame.windowHandle();
+        QCOMPARE(window.title(), QStringLiteral("Untitled - Kavrel"));
+        QTest::keyClicks(&frame.View(), "x");
+        QCOMPARE(window.title(), QStringLiteral("Untitled* - Kavrel"));
         QTemporaryDir dir;
-        QVERIFY(frame.Doc().SaveDocument(dir.filePath(QStringLiteral("loan.txt")), &frame));
-        QCOMPARE(frame.windowTitle(), QStringLiteral("loan.txt - Kavrel"));
+        QVERIFY(frame.Doc().SaveDocument(dir.filePath(QStringLiteral("loan[*].txt")), &frame));
+        QCOMPARE(window.title(), QStringLiteral("loan[*].txt - Kavrel"));
         emit frame.Doc().StatusMessage(QStringLiteral("Saved as UTF-8"));
         QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Saved as UTF-8"));
     }
