@@ -36,8 +36,18 @@ bool CKvDoc::IsModified() const {
 }
 
 void CKvDoc::SetPathName(const QString& path) {
-    m_pathName = path;
+    m_pathName = QFileInfo(path).absoluteFilePath();
+    const QFileInfo file(m_pathName);
+    m_fileSize = file.size();
+    m_fileTime = file.lastModified();
+    AddToRecentFiles(m_pathName);
     emit TitleChanged();
+}
+
+bool CKvDoc::ChangedOnDisk(const QString& path) const {
+    if (m_pathName.isEmpty() || QFileInfo(path).absoluteFilePath() != m_pathName) return false;
+    const QFileInfo file(m_pathName);
+    return file.exists() && (file.size() != m_fileSize || file.lastModified() != m_fileTime);
 }
 
 bool CKvDoc::SaveModified(QWidget* parent) {
@@ -74,12 +84,18 @@ bool CKvDoc::OpenDocument(const QString& path, QWidget* parent) {
     }
     m_view.LoadText(text);
     m_encoding = encoding;
-    SetPathName(QFileInfo(path).absoluteFilePath());
-    AddToRecentFiles(m_pathName);
+    SetPathName(path);
     return true;
 }
 
 bool CKvDoc::SaveDocument(const QString& path, QWidget* parent) {
+    if (ChangedOnDisk(path) &&
+        QMessageBox::warning(parent, AppName(),
+                             tr("'%1' has changed on disk since it was opened. Save over it?")
+                                 .arg(QDir::toNativeSeparators(m_pathName)),
+                             QMessageBox::Save | QMessageBox::Cancel,
+                             QMessageBox::Cancel) != QMessageBox::Save)
+        return false;
     const QString text = m_view.Text();
     std::optional<QByteArray> bytes = EncodeFileText(text, m_encoding);
     const bool asUtf8 = !bytes;
@@ -98,8 +114,7 @@ bool CKvDoc::SaveDocument(const QString& path, QWidget* parent) {
             tr("Saved as UTF-8: the text holds characters Windows-1252 cannot store."));
     }
     m_view.SetModified(false);
-    SetPathName(QFileInfo(path).absoluteFilePath());
-    AddToRecentFiles(m_pathName);
+    SetPathName(path);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/text_file.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -36,7 +37,8 @@ public:
     bool OpenDocument(const QString& path, QWidget* parent);
     // Saves under path, atomically, in the document's encoding, or in UTF-8 when that cannot
     // store the text (which the status bar is told); a failure is reported naming the file
-    // and the reason.
+    // and the reason. Asks first when another program has changed the document's file since
+    // it was opened or saved.
     bool SaveDocument(const QString& path, QWidget* parent);
     // Save (asks for a name when there is none) and Save As.
     bool DoSave(QWidget* parent, bool askName);
@@ -54,11 +56,16 @@ signals:
     void StatusMessage(const QString& text);
 
 private:
+    // The document is now the file at path, as it is on disk.
     void SetPathName(const QString& path);
+    bool ChangedOnDisk(const QString& path) const;
     static void AddToRecentFiles(const QString& path);
 
     CKvView& m_view;
     QString m_pathName;
+    // The file's size and time when last opened or saved.
+    qint64 m_fileSize = -1;
+    QDateTime m_fileTime;
     // How Save writes the text: as the file was read, UTF-8 for a new document.
     FileEncoding m_encoding = FileEncoding::Utf8;
 };

@@ -246,6 +246,55 @@ private slots:
                  QStringList{QStringLiteral("results.txt")});
     }
 
+    // Saving over a file another program has changed since it was opened or saved asks first.
+    void aFileChangedOnDiskIsNotSavedOverUnasked_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("unchanged") << QString() << int(QMessageBox::Cancel) << true;
+        QTest::newRow("size, Save") << "size" << int(QMessageBox::Save) << true;
+        QTest::newRow("time, Cancel") << "time" << int(QMessageBox::Cancel) << false;
+    }
+
+    void aFileChangedOnDiskIsNotSavedOverUnasked() {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("loan.txt"));
+        QByteArray onDisk = "theirs\r\n";
+        WriteBytes(path, onDisk);
+        CKvView view;
+        CKvDoc doc(view);
+        QVERIFY(doc.OpenDocument(path, nullptr));
+        QVERIFY(view.InsertRecord("ours\r\n"));
+        if (!change.isEmpty()) {
+            // Either the size or the time differs, not both.
+            const QDateTime time = QFileInfo(path).lastModified();
+            if (change == u"size") {
+                onDisk = "theirs, longer\r\n";
+                WriteBytes(path, onDisk);
+            }
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(change == u"size" ? time : time.addSecs(-60),
+                                     QFileDevice::FileModificationTime));
+        }
+        test::ModalAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer));
+        QCOMPARE(doc.SaveDocument(path, nullptr), saved);
+        QCOMPARE(answerer.texts,
+                 change.isEmpty() ? QStringList{}
+                                  : QStringList{QStringLiteral("'%1' has changed on disk since it "
+                                                               "was opened. Save over it?")
+                                                    .arg(path)});
+        QCOMPARE(ReadBytes(path), saved ? QByteArray("ours\r\ntheirs\r\n") : onDisk);
+        // The file the program saved is its own again.
+        if (saved) {
+            QVERIFY(doc.SaveDocument(path, nullptr));
+            QCOMPARE(answerer.texts.size(), change.isEmpty() ? 0 : 1);
+        }
+    }
+
     void saveChangesIsAskedOnlyWhenModified_data() {
         QTest::addColumn<bool>("modified");
         QTest::addColumn<int>("answer");
