@@ -108,7 +108,7 @@ void CMainFrame::OnCommand(int id) {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), QString(),
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), CKvDoc::LastFolder(),
                                                       tr("Kavrel files (*.txt);;All files (*)"));
     if (path.isEmpty() || !m_doc->SaveModified(this)) return;
     m_doc->OpenDocument(path, this);

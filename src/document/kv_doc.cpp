@@ -14,6 +14,7 @@ namespace kavrel {
 namespace {
 
 const QString RecentGroup = QStringLiteral("Recent File List");
+const QString LastFolderKey = QStringLiteral("Last Folder");
 
 QString AppName() {
     return QStringLiteral("Kavrel");
@@ -41,6 +42,7 @@ void CKvDoc::SetPathName(const QString& path) {
     m_fileSize = file.size();
     m_fileTime = file.lastModified();
     AddToRecentFiles(m_pathName);
+    QSettings().setValue(LastFolderKey, file.absolutePath());
     emit TitleChanged();
 }
 
@@ -121,8 +123,11 @@ bool CKvDoc::SaveDocument(const QString& path, QWidget* parent) {
 bool CKvDoc::DoSave(QWidget* parent, bool askName) {
     QString path = m_pathName;
     if (askName || path.isEmpty()) {
+        const QString name =
+            path.isEmpty() ? Title() + QStringLiteral(".txt") : QFileInfo(path).fileName();
+        const QString folder = LastFolder();
         QFileDialog dialog(parent, tr("Save As"),
-                           path.isEmpty() ? Title() + QStringLiteral(".txt") : path,
+                           folder.isEmpty() ? name : QDir(folder).filePath(name),
                            tr("Kavrel files (*.txt)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -151,6 +156,10 @@ QStringList CKvDoc::RecentFiles() {
         if (!file.isEmpty()) files << file;
     }
     return files;
+}
+
+QString CKvDoc::LastFolder() {
+    return QSettings().value(LastFolderKey).toString();
 }
 
 void CKvDoc::AddToRecentFiles(const QString& path) {

@@ -49,6 +49,8 @@ public:
 
     // The most recently opened or saved files, newest first.
     static QStringList RecentFiles();
+    // The folder of the file last opened or saved, where Open and Save As start; empty at first.
+    static QString LastFolder();
 
 signals:
     void TitleChanged();

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,6 +28,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <type_traits>
 
 using namespace kavrel;
 
@@ -52,11 +54,12 @@ QMenu* FindMenu(const QWidget& parent, const QString& title) {
     return nullptr;
 }
 
-// Works the form that the next command opens, once it shows, modal over the main window.
-void OnNextForm(std::function<void(CFormDialog&)> work) {
+// Works the dialog that the next command opens, once it shows, modal over the main window.
+template <class Dialog = CFormDialog>
+void OnNextDialog(std::type_identity_t<std::function<void(Dialog&)>> work) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, [timer, work] {
-        auto* dialog = qobject_cast<CFormDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible()) return;
         timer->deleteLater();
         timer->stop();
@@ -361,6 +364,30 @@ private slots:
         QCOMPARE(answerer.texts, QStringList{"Save changes to Untitled?"});
     }
 
+    void fileDialogsStartInTheLastFolderUsed_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("Open") << 57601;
+        QTest::newRow("Save As") << 57604;
+    }
+
+    void fileDialogsStartInTheLastFolderUsed() {
+        QFETCH(int, command);
+        QTemporaryDir dir;
+        {
+            CMainFrame earlier;
+            QVERIFY(earlier.Doc().SaveDocument(dir.filePath(QStringLiteral("used.txt")), &earlier));
+        }
+        CMainFrame frame;
+        frame.show();
+        QString folder;
+        OnNextDialog<QFileDialog>([&folder](QFileDialog& dialog) {
+            folder = dialog.directory().absolutePath();
+            dialog.reject();
+        });
+        frame.OnCommand(command);
+        QCOMPARE(folder, QDir(dir.path()).absolutePath());
+    }
+
     void exitEndsTheProgramWithHelpOpen() {
         help::OverrideHelpFilePath(QStringLiteral(KAVREL_TEST_HELP_FILE));
         CMainFrame frame;
@@ -398,7 +425,7 @@ private slots:
         QTest::keyClicks(&frame.View(), "before");
         QTest::keyClick(&frame.View(), Qt::Key_Return);
         bool modal = false;
-        OnNextForm([&modal](CFormDialog& form) {
+        OnNextDialog([&modal](CFormDialog& form) {
             modal = form.isModal();
             Type(form, 11, "40");
             Type(form, 12, "8");
@@ -435,7 +462,7 @@ private slots:
         QVERIFY(frame.Action(command)->isEnabled());
         frame.View().LoadText(QStringLiteral("kept\n"));
         frame.View().SetOutOfSpaceCount(3);
-        OnNextForm([](CFormDialog& form) { Click(form, 2); });
+        OnNextDialog([](CFormDialog& form) { Click(form, 2); });
         // A cancelled schedule reports nothing, whatever the count was.
         test::ModalAnswerer answerer;
         frame.OnCommand(command);
