@@ -1,6 +1,7 @@
 #include "app/kv_app.h"
 
 #include "app/main_frame.h"
+#include "document/recovery.h"
 
 namespace kavrel {
 
@@ -17,6 +18,8 @@ CKvApp::~CKvApp() = default;
 bool CKvApp::InitInstance() {
     m_frame = std::make_unique<CMainFrame>();
     m_frame->show();
+    m_recovery = std::make_unique<CRecovery>(m_frame->Doc(), CRecovery::DefaultFolder());
+    m_recovery->OfferLeftCopies(m_frame.get());
     return true;
 }
 

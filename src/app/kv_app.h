@@ -8,6 +8,7 @@
 namespace kavrel {
 
 class CMainFrame;
+class CRecovery;
 
 class CKvApp : public QApplication {
     Q_OBJECT
@@ -16,13 +17,15 @@ public:
     CKvApp(int& argc, char** argv);
     ~CKvApp() override;
 
-    // Creates the main window with an empty untitled document and shows it. The command
-    // line is not examined.
+    // Creates the main window with an empty untitled document and shows it, then offers the
+    // unsaved work of programs that ended without saving it. The command line is not examined.
     bool InitInstance();
     CMainFrame* MainFrame() const { return m_frame.get(); }
 
 private:
     std::unique_ptr<CMainFrame> m_frame;
+    // Goes before the frame: an orderly end removes the copy.
+    std::unique_ptr<CRecovery> m_recovery;
 };
 
 } // namespace kavrel

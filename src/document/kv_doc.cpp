@@ -52,6 +52,14 @@ bool CKvDoc::ChangedOnDisk(const QString& path) const {
     return file.exists() && (file.size() != m_fileSize || file.lastModified() != m_fileTime);
 }
 
+void CKvDoc::RestoreText(const QString& text) {
+    m_view.LoadText(text);
+    m_view.SetModified(true);
+    m_encoding = FileEncoding::Utf8;
+    m_pathName.clear();
+    emit TitleChanged();
+}
+
 bool CKvDoc::SaveModified(QWidget* parent) {
     if (!IsModified()) return true;
     const QString name = m_pathName.isEmpty() ? Title() : QDir::toNativeSeparators(m_pathName);

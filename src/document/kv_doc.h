@@ -47,6 +47,9 @@ public:
     void ClearAll();
     bool CanClearAll() const;
 
+    // Takes a recovered text as an unsaved untitled document.
+    void RestoreText(const QString& text);
+
     // The most recently opened or saved files, newest first.
     static QStringList RecentFiles();
     // The folder of the file last opened or saved, where Open and Save As start; empty at first.
