@@ -44,6 +44,7 @@ void CliSession::Note(std::string_view text) {
 
 void CliSession::UsageError(std::string_view problem) {
     if (Stopped()) return;
+    m_usageProblem = problem;
     m_err << "kavrel-calc: " << problem << '\n';
     Stop(RunStatus::UsageError);
 }

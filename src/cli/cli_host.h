@@ -41,6 +41,8 @@ public:
     RunStatus Status() const { return m_status; }
     bool Stopped() const { return m_status != RunStatus::Running; }
     const std::vector<std::string>& Messages() const { return m_messages; }
+    // The problem of a usage error, as printed after "kavrel-calc: ".
+    const std::string& UsageProblem() const { return m_usageProblem; }
 
     // Pairs whose key belongs to a sub-form ("prefix.key"), used up as the sub-forms open.
     std::vector<Pair> subPairs;
@@ -55,6 +57,7 @@ private:
 
     std::ostream& m_err;
     std::vector<std::string> m_messages;
+    std::string m_usageProblem;
     RunStatus m_status = RunStatus::Running;
 };
 

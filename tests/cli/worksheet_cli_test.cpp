@@ -87,6 +87,10 @@ protected:
         if (id == 31) TheLog.push_back("payments " + Text(31));
     }
     void OnClicked(int id) override {
+        if (id == 41 && Text(31) == "99") {
+            MessageText("Number is too large..."); // the step refuses to open its sub-form
+            return;
+        }
         if (id == 40 || id == 41) {
             LoanDataForm sub(id == 40 ? "Current Loan Data" : "Loan Fees");
             TheLog.push_back("open " + sub.Caption());
@@ -193,6 +197,10 @@ TEST(WorksheetCli, SubFormFailures) {
         {{"select-for-calculation=366 days/year"}, 2, "has no item '366 days/year'"},
         {{"total=5"}, 2, "'total' is a result"},
         {{"payments-made=3"}, 1, "Missing data from previous steps..."},
+        // A listed key whose step was refused stops the run there.
+        {{"current-loan-data.annual-rate=7.5", "payments-made=99", "loan-fees.annual-rate=1"},
+         1,
+         "Number is too large...\nThe form \"Loan Fees\" was not opened\n"},
     };
     for (const auto& c : cases) {
         auto run = RunWorksheet(c.args);
