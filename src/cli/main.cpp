@@ -1,14 +1,23 @@
+#include "cli/descriptor_stream.h"
 #include "cli/kavrel_calc.h"
 
+#include <cstring>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 int main(int argc, char** argv) {
-    // The record is written byte for byte: CR LF stays CR LF.
-    std::ios::sync_with_stdio(false);
+    // Straight to the descriptor: the record's CR LF stays byte for byte, and a failed write
+    // keeps its reason.
+    kavrel::cli::DescriptorOutput output(STDOUT_FILENO);
+    std::ostream out(&output);
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    int status = kavrel::RunKavrelCalc(args, std::cout, std::cerr);
-    std::cout.flush();
+    int status = kavrel::RunKavrelCalc(args, out, std::cerr);
+    out.flush();
+    if (int error = output.Error()) {
+        std::cerr << "kavrel-calc: write error: " << std::strerror(error) << '\n';
+        return 1;
+    }
     return status;
 }

@@ -59,3 +59,14 @@ if(NOT status EQUAL 0 OR NOT present STREQUAL "905.78" OR NOT messages EQUAL 0
    OR NOT record MATCHES "COMPOUND INTEREST")
     message(SEND_ERROR "--json: status ${status}, output ${json}")
 endif()
+
+# Output that could not be written is an error, whatever was asked for.
+foreach(args "compound-interest;number-of-periods=40;annual-rate=8;present-value=1000"
+             "--list" "compound-interest;--fields" "--help"
+             "compound-interest;--json;number-of-periods=40;annual-rate=8;present-value=1000")
+    execute_process(COMMAND ${KAVREL_CALC} ${args} OUTPUT_FILE /dev/full
+        RESULT_VARIABLE status ERROR_VARIABLE stderr)
+    if(NOT status EQUAL 1 OR NOT stderr STREQUAL "kavrel-calc: write error: No space left on device\n")
+        message(SEND_ERROR "${args} > /dev/full: status ${status}, stderr [${stderr}]")
+    endif()
+endforeach()
