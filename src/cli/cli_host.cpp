@@ -38,10 +38,6 @@ void CliSession::Report(std::string_view message) {
     m_err << message << '\n';
 }
 
-void CliSession::Note(std::string_view text) {
-    m_err << text << '\n';
-}
-
 void CliSession::UsageError(std::string_view problem) {
     if (Stopped()) return;
     m_usageProblem = problem;

@@ -31,8 +31,9 @@ public:
 
     // A message box of a form: printed at once and kept for --json.
     void Report(std::string_view message);
-    // A line of the program's own on the error stream.
-    void Note(std::string_view text);
+    // A line of the program's own that says why the work stops: kept for --json as well, so
+    // that the messages tell the whole story.
+    void Note(std::string_view text) { Report(text); }
     // The work stops (exit 1).
     void Fail() { Stop(RunStatus::Failed); }
     // The command line asks for something the form can't do (exit 2).

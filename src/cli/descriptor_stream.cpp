@@ -39,4 +39,18 @@ int DescriptorOutput::sync() {
     return Drain() ? 0 : -1;
 }
 
+DescriptorInput::int_type DescriptorInput::underflow() {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    while (m_error == 0) {
+        ssize_t got = ::read(m_fd, m_buffer.data(), m_buffer.size());
+        if (got > 0) {
+            setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + got);
+            return traits_type::to_int_type(*gptr());
+        }
+        if (got == 0) break;
+        if (errno != EINTR) m_error = errno;
+    }
+    return traits_type::eof();
+}
+
 } // namespace kavrel::cli

@@ -1,6 +1,6 @@
 #pragma once
-// A stream buffer straight over a file descriptor that remembers why a write failed, so that
-// kavrel-calc can name the reason ("No space left on device") instead of exiting 0.
+// Stream buffers straight over a file descriptor that remember why a read or a write failed,
+// so that kavrel-calc can name the reason ("No space left on device") instead of exiting 0.
 
 #include <array>
 #include <streambuf>
@@ -24,6 +24,22 @@ protected:
 private:
     bool Drain();
 
+    int m_fd;
+    int m_error = 0;
+    std::array<char, 65536> m_buffer;
+};
+
+class DescriptorInput : public std::streambuf {
+public:
+    explicit DescriptorInput(int fd) : m_fd(fd) {}
+
+    // The errno of a failed read, 0 when the input simply ended.
+    int Error() const { return m_error; }
+
+protected:
+    int_type underflow() override;
+
+private:
     int m_fd;
     int m_error = 0;
     std::array<char, 65536> m_buffer;

@@ -13,6 +13,7 @@ constexpr const char* Usage =
     "Usage: kavrel-calc --list\n"
     "       kavrel-calc FORM --fields\n"
     "       kavrel-calc FORM [--today M/D/YYYY] [--solve KEY] [--json] [KEY=VALUE ...]\n"
+    "       kavrel-calc --batch < PROBLEMS.jsonl\n"
     "       kavrel-calc [FORM] --help\n";
 
 } // namespace
@@ -42,7 +43,23 @@ void PrintHelp(std::ostream& out) {
            "  --solve KEY       make KEY's field the unknown\n"
            "  --today M/D/YYYY  the date the form takes for today\n"
            "  --json            print {\"fields\": {KEY: text, ...}, \"record\": text or null,\n"
-           "                    \"messages\": [...]} instead of the record\n"
+           "                    \"messages\": [...]} instead of the record; the messages are\n"
+           "                    the lines the run writes to standard error\n"
+           "  --batch           read problems from standard input, one JSON object a line:\n"
+           "                      {\"form\": FORM, \"solve\": KEY, \"today\": \"M/D/YYYY\",\n"
+           "                       \"fields\": {KEY: \"VALUE\", ...}}\n"
+           "                    (only \"form\" is required; the fields are typed in the order\n"
+           "                    written, as the pairs are). Each problem runs on a fresh form\n"
+           "                    and writes one line to standard output, in input order: the\n"
+           "                    object --json prints with \"line\": N (counted from 1; blank\n"
+           "                    lines are skipped but counted) and \"exit\": its exit status\n"
+           "                    put first; a line that is no such object, or that the command\n"
+           "                    line would refuse as a usage error, gets {\"line\": N, \"exit\":\n"
+           "                    2, \"error\": \"kavrel-calc: ...\"}, and the batch goes on.\n"
+           "                    Nothing goes to standard error. The exit status is 0 when\n"
+           "                    every line was answered, 1 on a read or write error. One\n"
+           "                    process works on one core: for more, split the input\n"
+           "                    (split -n l/4) and run one process per part\n"
            "  --help            this text; after FORM, the form's keys\n"
            "\n"
            "Keys: the field's label in lower case without its parenthesised parts, each run of\n"
@@ -64,7 +81,11 @@ void PrintHelp(std::ostream& out) {
            "  kavrel-calc compound-interest --solve number-of-periods --json present-value=1000 "
            "\\\n"
            "      future-value=2000 annual-rate=8\n"
-           "    prints the fields as JSON; number-of-periods is 35.003.\n";
+           "    prints the fields as JSON; number-of-periods is 35.003.\n"
+           "  echo '{\"form\": \"compound-interest\", \"fields\": {\"number-of-periods\": \"40\",' "
+           "\\\n"
+           "       '\"annual-rate\": \"8\", \"present-value\": \"1000\"}}' | kavrel-calc --batch\n"
+           "    prints {\"line\":1,\"exit\":0,\"fields\":{...},...} on one line.\n";
 }
 
 void PrintFormHelp(std::ostream& out, const FormEntry& entry, const CFormModel& form) {

@@ -1,6 +1,7 @@
 #include "cli/kavrel_calc.h"
 
 #include "calculators/form_catalog.h"
+#include "cli/batch.h"
 #include "cli/form_run.h"
 #include "cli/help_text.h"
 
@@ -20,6 +21,7 @@ using cli::Pair;
 using cli::UsageStatus;
 
 struct Options {
+    bool batch = false;
     bool help = false;
     bool list = false;
     bool fields = false;
@@ -46,6 +48,8 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Opt
         };
         if (arg == "--help" || arg == "-h")
             options.help = true;
+        else if (arg == "--batch")
+            options.batch = true;
         else if (arg == "--list")
             options.list = true;
         else if (arg == "--fields")
@@ -119,17 +123,24 @@ int RunForm(const FormEntry& entry, const Options& options, std::ostream& out, s
 
 } // namespace
 
-int RunKavrelCalc(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    return RunKavrelCalc(args, out, err, FormCatalog());
+int RunKavrelCalc(std::span<const std::string> args, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+    return RunKavrelCalc(args, in, out, err, FormCatalog());
 }
 
-int RunKavrelCalc(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-                  std::span<const FormEntry> forms) {
+int RunKavrelCalc(std::span<const std::string> args, std::istream& in, std::ostream& out,
+                  std::ostream& err, std::span<const FormEntry> forms) {
     Options options;
     if (auto problem = ParseArguments(args, options)) return UsageError(err, *problem);
     if (options.help && !options.form) {
         cli::PrintHelp(out);
         return 0;
+    }
+    if (options.batch) {
+        if (options.form || options.list || options.fields || options.json || options.solve ||
+            options.today)
+            return UsageError(err, "--batch takes no form and no other option");
+        return cli::RunBatch(in, out, forms);
     }
     if (options.list) {
         if (options.form) return UsageError(err, "--list takes no form");

@@ -8,15 +8,21 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    // Straight to the descriptor: the record's CR LF stays byte for byte, and a failed write
-    // keeps its reason.
+    // Straight to the descriptors: the record's CR LF stays byte for byte, and a failed read
+    // or write keeps its reason.
+    kavrel::cli::DescriptorInput input(STDIN_FILENO);
     kavrel::cli::DescriptorOutput output(STDOUT_FILENO);
+    std::istream in(&input);
     std::ostream out(&output);
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    int status = kavrel::RunKavrelCalc(args, out, std::cerr);
+    int status = kavrel::RunKavrelCalc(args, in, out, std::cerr);
     out.flush();
     if (int error = output.Error()) {
         std::cerr << "kavrel-calc: write error: " << std::strerror(error) << '\n';
+        return 1;
+    }
+    if (int error = input.Error()) {
+        std::cerr << "kavrel-calc: read error: " << std::strerror(error) << '\n';
         return 1;
     }
     return status;

@@ -20,10 +20,12 @@ struct CliRun {
 };
 
 inline CliRun RunCli(const std::vector<std::string>& args,
-                     std::span<const FormEntry> forms = FormCatalog()) {
+                     std::span<const FormEntry> forms = FormCatalog(),
+                     const std::string& input = "") {
+    std::istringstream in(input);
     std::ostringstream out, err;
     CliRun run;
-    run.status = RunKavrelCalc(args, out, err, forms);
+    run.status = RunKavrelCalc(args, in, out, err, forms);
     run.out = out.str();
     run.err = err.str();
     return run;

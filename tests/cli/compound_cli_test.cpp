@@ -162,6 +162,7 @@ TEST(CompoundCli, UsageErrorsNameTheProblem) {
         {{"compound-interest", "--today", "2/30/2001"}, "--today needs a valid date"},
         {{"compound-interest", "--frob"}, "unknown option '--frob'"},
         {{"--list", "compound-interest"}, "--list takes no form"},
+        {{"--batch", "compound-interest"}, "--batch takes no form"},
     };
     for (const auto& c : cases) {
         auto run = RunCli(c.args);

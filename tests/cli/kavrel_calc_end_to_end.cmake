@@ -61,12 +61,17 @@ if(NOT status EQUAL 0 OR NOT present STREQUAL "905.78" OR NOT messages EQUAL 0
 endif()
 
 # Output that could not be written is an error, whatever was asked for.
+set(batch_file ${WORK_DIR}/kavrel_calc_batch.jsonl)
+file(WRITE ${batch_file} "{\"form\": \"compound-interest\"}\n")
 foreach(args "compound-interest;number-of-periods=40;annual-rate=8;present-value=1000"
-             "--list" "compound-interest;--fields" "--help"
+             "--list" "compound-interest;--fields" "--help" "--batch"
              "compound-interest;--json;number-of-periods=40;annual-rate=8;present-value=1000")
-    execute_process(COMMAND ${KAVREL_CALC} ${args} OUTPUT_FILE /dev/full
+    execute_process(COMMAND ${KAVREL_CALC} ${args} INPUT_FILE ${batch_file} OUTPUT_FILE /dev/full
         RESULT_VARIABLE status ERROR_VARIABLE stderr)
     if(NOT status EQUAL 1 OR NOT stderr STREQUAL "kavrel-calc: write error: No space left on device\n")
         message(SEND_ERROR "${args} > /dev/full: status ${status}, stderr [${stderr}]")
     endif()
 endforeach()
+
+# Input that could not be read is an error too.
+run("read error" 1 "" "kavrel-calc: read error: Is a directory\n" --batch INPUT_FILE ${WORK_DIR})
