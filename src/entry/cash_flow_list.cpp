@@ -45,6 +45,14 @@ bool Allocate(std::vector<double>& values, int count) {
     return true;
 }
 
+// Typing mostly goes on in the last line: it is found from the end, so that each keystroke in
+// a long list does not walk all its lines.
+std::string_view CaretLine(std::string_view text, int caret, int lineCount) {
+    if (caret != lineCount - 1) return ListLine(text, caret);
+    const size_t lastBreak = text.rfind('\n');
+    return ListLine(text.substr(lastBreak == std::string_view::npos ? 0 : lastBreak + 1), 0);
+}
+
 void StopAtList(CFormModel& form, int listId, std::string_view message) {
     form.MessageText(message);
     form.MoveFocus(listId);
@@ -102,7 +110,7 @@ void OnCashFlowLineChange(CFormModel& form, int listId, int countId, ListColumns
     // Without a view the insertion point is where typing leaves it, at the end.
     int caret = form.Host() ? form.Host()->CaretLine(listId) : lineCount - 1;
     if (caret < 0 || caret >= lineCount) caret = lineCount - 1;
-    std::string_view line = ListLine(text, caret);
+    std::string_view line = CaretLine(text, caret, lineCount);
 
     ListLineMemory& memory = TheListLineMemory(columns);
     const bool shorter = caret == memory.line && line.size() < memory.length;
