@@ -1,7 +1,10 @@
 #include "cli/batch.h"
 
 #include "calculators/form_catalog.h"
+#include "cli/answer_json.h"
 #include "cli/form_run.h"
+
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <istream>
@@ -74,24 +77,25 @@ std::optional<std::string> ReadProblem(const Json& json, std::span<const FormEnt
     return std::nullopt;
 }
 
-Json Answered(int number, std::string_view line, std::span<const FormEntry> forms,
-              std::ostream& discarded) {
-    Json answer = {{"line", number}, {"exit", UsageStatus}};
-    Json json = Json::parse(line.begin(), line.end(), nullptr, false);
+void AppendError(std::string& json, std::string_view problem) {
+    json += std::to_string(UsageStatus);
+    json += ",\"error\":";
+    AppendJsonString(json, "kavrel-calc: " + std::string(problem));
+}
+
+// Appends the answer to a line: its members after "line".
+void AppendAnswer(std::string& json, std::string_view line, std::span<const FormEntry> forms,
+                  KeyCache& keys, std::ostream& discarded) {
+    Json parsed = Json::parse(line.begin(), line.end(), nullptr, false);
     Problem problem;
     std::optional<std::string> problemError =
-        json.is_discarded() ? "not a JSON object" : ReadProblem(json, forms, problem);
-    if (problemError) {
-        answer["error"] = "kavrel-calc: " + *problemError;
-        return answer;
-    }
-    Answer solved = Solve(problem, discarded);
-    answer["exit"] = solved.status;
-    if (solved.status == UsageStatus)
-        answer["error"] = "kavrel-calc: " + solved.usage;
-    else
-        AppendAnswer(answer, solved);
-    return answer;
+        parsed.is_discarded() ? "not a JSON object" : ReadProblem(parsed, forms, problem);
+    if (problemError) return AppendError(json, *problemError);
+    Answer solved = Solve(problem, discarded, &keys);
+    if (solved.status == UsageStatus) return AppendError(json, solved.usage);
+    json += std::to_string(solved.status);
+    json += ',';
+    AppendAnswerMembers(json, solved);
 }
 
 } // namespace
@@ -100,18 +104,19 @@ int RunBatch(std::istream& in, std::ostream& out, std::span<const FormEntry> for
     // Every answer is in the JSON; nothing goes to the error stream.
     std::ostream discarded(nullptr);
     std::streambuf& input = *in.rdbuf();
-    std::string line;
+    KeyCache keys;
+    std::string line, answer;
     int number = 0;
     for (LineRead read; (read = ReadLine(input, line)) != LineRead::End;) {
         ++number;
         if (read == LineRead::Line && IsBlank(line)) continue;
-        Json answer = read == LineRead::TooLong
-                          ? Json{{"line", number},
-                                 {"exit", UsageStatus},
-                                 {"error", "kavrel-calc: line longer than " +
-                                               std::to_string(LineLimit) + " bytes"}}
-                          : Answered(number, line, forms, discarded);
-        out << answer.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        answer = "{\"line\":" + std::to_string(number) + ",\"exit\":";
+        if (read == LineRead::TooLong)
+            AppendError(answer, "line longer than " + std::to_string(LineLimit) + " bytes");
+        else
+            AppendAnswer(answer, line, forms, keys, discarded);
+        answer += "}\n";
+        out << answer;
         // A program that writes one problem and waits for its answer gets it at once.
         if (input.in_avail() <= 0) out.flush();
         if (!out) return 1;

@@ -50,11 +50,16 @@ void CliSession::Stop(RunStatus status) {
 }
 
 CliHost::CliHost(CliSession& session, CFormModel& form, std::string prefix)
-    : m_session(session), m_form(form), m_prefix(std::move(prefix)), m_keys(FormKeys(form)) {}
+    : m_session(session), m_form(form), m_prefix(std::move(prefix)),
+      m_keys(std::make_shared<const std::vector<FieldKey>>(FormKeys(form))) {}
+
+CliHost::CliHost(CliSession& session, CFormModel& form,
+                 std::shared_ptr<const std::vector<FieldKey>> keys)
+    : m_session(session), m_form(form), m_keys(std::move(keys)) {}
 
 void CliHost::Apply(std::string_view key, std::string_view value) {
     if (m_session.Stopped()) return;
-    const FieldKey* field = FindKey(m_keys, key);
+    const FieldKey* field = FindKey(*m_keys, key);
     if (!field) {
         m_session.UsageError(Joined({"unknown key '", FullKey(key), "'"}));
         return;

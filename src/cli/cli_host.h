@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -66,8 +67,11 @@ class CliHost : public IFormHost {
 public:
     // prefix: the key prefix of the form's fields ("" for the form named on the command line).
     CliHost(CliSession& session, CFormModel& form, std::string prefix);
+    // The form named on the command line, with the keys of a fresh form of its kind.
+    CliHost(CliSession& session, CFormModel& form,
+            std::shared_ptr<const std::vector<FieldKey>> keys);
 
-    const std::vector<FieldKey>& Keys() const { return m_keys; }
+    const std::vector<FieldKey>& Keys() const { return *m_keys; }
     // Types the value into the field, or selects the item of a choice or a radio group.
     void Apply(std::string_view key, std::string_view value);
     // Clicks a button when it is enabled; a disabled button can't be pressed.
@@ -99,7 +103,7 @@ private:
     CliSession& m_session;
     CFormModel& m_form;
     std::string m_prefix;
-    std::vector<FieldKey> m_keys;
+    std::shared_ptr<const std::vector<FieldKey>> m_keys;
     FormResult m_result = FormResult::None;
     bool m_takenBack = false;
 };

@@ -133,7 +133,8 @@ void Drive(const Problem& problem, CFormModel& form, CliHost& host, CliSession& 
         else
             return session.UsageError("unknown key '" + pair.key + "'");
     }
-    const std::vector<StepForm> stepForms = DescribedSteps(form);
+    const std::vector<StepForm> stepForms =
+        session.subPairs.empty() ? std::vector<StepForm>() : DescribedSteps(form);
     if (!CheckSubPairs(stepForms, session)) return;
     const FieldKey* solve = problem.solve ? FindKey(host.Keys(), *problem.solve) : nullptr;
     if (problem.solve && !solve) return session.UsageError("unknown key '" + *problem.solve + "'");
@@ -225,13 +226,16 @@ std::optional<CDate> ParseToday(std::string_view text) {
     return date;
 }
 
-Answer Solve(const Problem& problem, std::ostream& err) {
+Answer Solve(const Problem& problem, std::ostream& err, KeyCache* keys) {
     ResetProcessMemories();
     ScopedToday scopedToday(problem.today);
 
     auto form = problem.entry->create();
+    KeyCache once;
+    std::shared_ptr<const std::vector<FieldKey>>& formKeys = (keys ? *keys : once)[problem.entry];
+    if (!formKeys) formKeys = std::make_shared<const std::vector<FieldKey>>(FormKeys(*form));
     CliSession session(err);
-    CliHost host(session, *form, "");
+    CliHost host(session, *form, formKeys);
     RecordBuffer document;
     form->Attach(&host, &document);
     Drive(problem, *form, host, session, document);
@@ -250,14 +254,6 @@ Answer Solve(const Problem& problem, std::ostream& err) {
     answer.fields.insert(answer.fields.end(), session.subFields.begin(), session.subFields.end());
     if (answer.done && document.recorded) answer.record = std::move(document.text);
     return answer;
-}
-
-void AppendAnswer(nlohmann::ordered_json& json, const Answer& answer) {
-    nlohmann::ordered_json& fields = json["fields"] = nlohmann::ordered_json::object();
-    for (const auto& [key, text] : answer.fields)
-        fields[key] = text;
-    json["record"] = answer.record ? nlohmann::ordered_json(*answer.record) : nullptr;
-    json["messages"] = answer.messages;
 }
 
 } // namespace kavrel::cli

@@ -5,9 +5,9 @@
 #include "cli/cli_host.h"
 #include "entry/date.h"
 
-#include <nlohmann/json.hpp>
-
 #include <iosfwd>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,12 +50,12 @@ std::vector<StepForm> DescribeSteps(const FormEntry& entry);
 // "M/D/YYYY" as --today takes it; nullopt when it is no such date.
 std::optional<CDate> ParseToday(std::string_view text);
 
+// The keys of a fresh form of each kind, kept over a batch: they depend on the layout alone.
+using KeyCache = std::map<const FormEntry*, std::shared_ptr<const std::vector<FieldKey>>>;
+
 // Runs the problem on a fresh form, after every process-wide memory has been reset. The
 // messages and usage errors are also printed on err as they happen.
-Answer Solve(const Problem& problem, std::ostream& err);
-
-// {"fields": {KEY: text, ...}, "record": text or null, "messages": [...]}
-void AppendAnswer(nlohmann::ordered_json& json, const Answer& answer);
+Answer Solve(const Problem& problem, std::ostream& err, KeyCache* keys = nullptr);
 
 } // namespace cli
 } // namespace kavrel

@@ -1,6 +1,7 @@
 #include "cli/kavrel_calc.h"
 
 #include "calculators/form_catalog.h"
+#include "cli/answer_json.h"
 #include "cli/batch.h"
 #include "cli/form_run.h"
 #include "cli/help_text.h"
@@ -109,9 +110,10 @@ int RunForm(const FormEntry& entry, const Options& options, std::ostream& out, s
         return UsageStatus;
     }
     if (options.json) {
-        nlohmann::ordered_json json;
-        cli::AppendAnswer(json, answer);
-        out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        std::string json = "{";
+        cli::AppendAnswerMembers(json, answer);
+        json += "}\n";
+        out << json;
     } else if (answer.record) {
         out.write(answer.record->data(), static_cast<std::streamsize>(answer.record->size()));
     } else if (answer.done) {
