@@ -1,6 +1,7 @@
 #include "cli/cli_host.h"
 
 #include "entry/form_model.h"
+#include "entry/utf8_text.h"
 
 #include <ostream>
 
@@ -29,6 +30,16 @@ int OkButton(const CFormModel& form) {
 size_t LineEndAt(std::string_view text) {
     if (text.starts_with("\r\n") || text.starts_with("\\n")) return 2;
     return text.starts_with("\n") ? 1 : 0;
+}
+
+// A typed character as a message quotes it: whole, or as \xNN when it is a byte that is not
+// UTF-8.
+std::string Quoted(std::string_view character) {
+    if (character.size() != 1 || static_cast<unsigned char>(character[0]) < 0x80)
+        return std::string(character);
+    constexpr char Hex[] = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(character[0]);
+    return {'\\', 'x', Hex[byte >> 4], Hex[byte & 0xF]};
 }
 
 } // namespace
@@ -86,10 +97,12 @@ void CliHost::Type(const FieldKey& field, std::string_view value) {
     // Select all and delete, then type: every keystroke goes through the field's check.
     if (!m_form.Text(id).empty()) m_form.UserEdited(id, "");
     while (!value.empty() && !m_session.Stopped()) {
-        size_t lineEnd = field.kind == KeyKind::List ? LineEndAt(value) : 0;
-        std::string keystroke = lineEnd ? "\r\n" : std::string(1, value.front());
-        std::string shown = lineEnd ? "\\n" : keystroke;
-        value.remove_prefix(lineEnd ? lineEnd : 1);
+        // One keystroke is one whole character: a multi-byte one is never split.
+        const size_t lineEnd = field.kind == KeyKind::List ? LineEndAt(value) : 0;
+        const size_t length = lineEnd ? lineEnd : CharacterLength(value);
+        const std::string keystroke = lineEnd ? "\r\n" : std::string(value.substr(0, length));
+        const std::string shown = lineEnd ? "\\n" : Quoted(keystroke);
+        value.remove_prefix(length);
 
         const size_t messagesBefore = m_session.Messages().size();
         m_takenBack = false;
@@ -142,10 +155,7 @@ void CliHost::Click(int id) {
 void CliHost::TakeBackCharacter(int controlId) {
     m_takenBack = true;
     std::string text = m_form.Text(controlId);
-    if (text.ends_with("\r\n"))
-        text.resize(text.size() - 2);
-    else if (!text.empty())
-        text.pop_back();
+    text.resize(text.size() - (text.ends_with("\r\n") ? 2 : LastCharacterLength(text)));
     m_form.UserEdited(controlId, text);
 }
 

@@ -132,6 +132,8 @@ TEST(CompoundCli, RejectedKeystrokeStopsTheRun) {
         {"annual-rate=e5", "Character 'e' not accepted in annual-rate\n"},
         {"present-value=-5", "Character '-' not accepted in present-value\n"},
         {"present-value=1e+5+", "Character '+' not accepted in present-value\n"},
+        {"present-value=1\u0663", "Character '\u0663' not accepted in present-value\n"},
+        {"present-value=1\xD9", "Character '\\xD9' not accepted in present-value\n"},
         {"compounding-periods-per-year=0 annual-rate=x", "Number is too small...\n"},
         {"compounding-periods-per-year=99999", "Number is too large...\n"},
     };
