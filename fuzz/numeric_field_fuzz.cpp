@@ -61,18 +61,19 @@ std::string TypeInteger(std::string_view text, long min, long max) {
 
 std::string TypeDecimal(int controlId, std::string_view text, const FieldLimits& limits) {
     std::string field;
-    // The field is emptied first, as selecting all and typing over it does.
-    CheckDecimalField(controlId, field, limits.digits, limits.minimum, limits.maximum);
+    // The field is emptied first, as selecting all and deleting does.
+    CheckDecimalField(controlId, field, limits.digits, limits.minimum, limits.maximum,
+                      TextChange::Deleted);
     for (char c : text) {
         field.push_back(c);
-        KeystrokeVerdict verdict =
-            CheckDecimalField(controlId, field, limits.digits, limits.minimum, limits.maximum);
+        KeystrokeVerdict verdict = CheckDecimalField(
+            controlId, field, limits.digits, limits.minimum, limits.maximum, TextChange::Typed);
         FUZZ_CHECK(KnownMessage(verdict));
         if (verdict.rejected) {
             field.pop_back();
-            // The posted Backspace changes the text once more; a shorter text is never checked.
-            verdict =
-                CheckDecimalField(controlId, field, limits.digits, limits.minimum, limits.maximum);
+            // The posted Backspace changes the text once more; deleting is never checked.
+            verdict = CheckDecimalField(controlId, field, limits.digits, limits.minimum,
+                                        limits.maximum, TextChange::Deleted);
             FUZZ_CHECK(!verdict.rejected);
         }
     }

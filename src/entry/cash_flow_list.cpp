@@ -32,6 +32,11 @@ std::string_view NextWord(std::string_view line, size_t& pos) {
     return line.substr(start, pos - start);
 }
 
+std::string_view WithoutCarriageReturn(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line.substr(0, ListLineLimit);
+}
+
 // A fresh array of count zeros; false when memory cannot be had.
 bool Allocate(std::vector<double>& values, int count) {
     values.clear();
@@ -75,24 +80,23 @@ std::string_view ListLine(std::string_view text, int index) {
         if (end == std::string_view::npos) return {};
         start = end + 1;
     }
-    size_t end = text.find('\n', start);
-    std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line.substr(0, ListLineLimit);
+    const size_t end = text.find('\n', start);
+    return WithoutCarriageReturn(
+        text.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
 KeystrokeVerdict CheckListLine(std::string_view line, ListColumns columns) {
     if (columns == ListColumns::One) return CheckDecimalText(line, AmountDigits, 0, LargestAmount);
-    // Split at the first space after the first amount; whatever follows that one space is the
-    // second amount, so a second space is a character the check refuses.
+    // Split at the first blank after the first amount; whatever follows that one blank is the
+    // second amount, so a second blank is a character the check refuses.
     size_t start = 0;
-    while (start < line.size() && line[start] == ' ')
+    while (start < line.size() && IsBlank(line[start]))
         ++start;
-    size_t space = line.find(' ', start);
+    size_t blank = line.find_first_of(" \t", start);
     std::string_view first =
-        line.substr(start, space == std::string_view::npos ? space : space - start);
+        line.substr(start, blank == std::string_view::npos ? blank : blank - start);
     std::string_view second =
-        space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
+        blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
     KeystrokeVerdict verdict =
         CheckDecimalText(first, AmountDigits, SmallestOutflowOrInflow, LargestAmount);
     if (verdict.rejected) return verdict;
@@ -106,6 +110,16 @@ ListLineMemory& TheListLineMemory(ListColumns columns) {
 
 void OnCashFlowLineChange(CFormModel& form, int listId, int countId, ListColumns columns) {
     const std::string& text = form.Text(listId);
+    const TextEdit* edit = form.UserChange(listId);
+    const TextChange change = edit ? edit->change : TextChange::Set;
+    if (change == TextChange::Inserted &&
+        std::string_view(text)
+                .substr(edit->position, edit->inserted)
+                .find_first_not_of(ListCharacters) != std::string_view::npos) {
+        form.Reject(listId, KeystrokeVerdict::Reject());
+        return;
+    }
+
     const int lineCount = ListLineCount(text);
     // Without a view the insertion point is where typing leaves it, at the end.
     int caret = form.Host() ? form.Host()->CaretLine(listId) : lineCount - 1;
@@ -116,12 +130,16 @@ void OnCashFlowLineChange(CFormModel& form, int listId, int countId, ListColumns
     const bool shorter = caret == memory.line && line.size() < memory.length;
     memory.line = caret;
     memory.length = line.size();
-    if (shorter) return;
+    if (change == TextChange::Set && shorter) return;
+    // Deleting inside a line leaves the count as it is; deleting line ends changes it.
+    if (change == TextChange::Deleted && edit->removed.find('\n') == std::string::npos) return;
 
-    KeystrokeVerdict verdict = CheckListLine(line, columns);
-    if (verdict.rejected) {
-        form.Reject(listId, verdict);
-        return;
+    if (change == TextChange::Typed || change == TextChange::Set) {
+        KeystrokeVerdict verdict = CheckListLine(line, columns);
+        if (verdict.rejected) {
+            form.Reject(listId, verdict);
+            return;
+        }
     }
     form.SetText(countId, FormatInt(lineCount));
 }

@@ -24,11 +24,15 @@ int ListLineCount(std::string_view text);
 // the text has no such line.
 std::string_view ListLine(std::string_view text, int index);
 
-// The keystroke rule of one line.
+// The keystroke rule of one line. In two columns the amounts are parted by one blank: a space,
+// or the tab of a row pasted from a spreadsheet.
 KeystrokeVerdict CheckListLine(std::string_view line, ListColumns columns);
 
+// The characters a list's lines can hold at all; a paste that brings any other is refused.
+inline constexpr std::string_view ListCharacters = "0123456789.- \t\r\n";
+
 // Each kind of list remembers, for the whole run, the line it checked last and that line's
-// length, so that deleting inside a line is never checked.
+// length. Deleting is never checked; the memory decides for a text the form sets.
 struct ListLineMemory {
     int line = 0;
     size_t length = 0;
@@ -36,7 +40,8 @@ struct ListLineMemory {
 ListLineMemory& TheListLineMemory(ListColumns columns);
 
 // The change handler of a list: checks the line that holds the insertion point and, when it
-// passes, shows the number of lines in the count control.
+// passes, shows the number of lines in the count control. Pasted lines are not checked here
+// but read at Calculate.
 void OnCashFlowLineChange(CFormModel& form, int listId, int countId, ListColumns columns);
 
 // Reads the first `count` lines of a one-column list. Entries after a line that stops the

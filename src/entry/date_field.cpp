@@ -27,38 +27,8 @@ bool YearPrefixInRange(long year, size_t digits) {
     return year >= CDate::MinYear / scale && year <= CDate::MaxYear / scale;
 }
 
-} // namespace
-
-DateFieldMemory& TheDateFieldMemory() {
-    static DateFieldMemory memory;
-    return memory;
-}
-
-DateFieldVerdict CheckDateField(int controlId, std::string_view text, DateFieldMemory& memory) {
-    if (controlId != memory.controlId) {
-        memory.controlId = controlId;
-        memory.delimiters = 0;
-    }
-    text = text.substr(0, DateTextLimit);
-    if (text.empty()) return DateFieldVerdict::Accept;
-
-    std::string_view parts[3];
-    int delimiters = 0;
-    size_t partStart = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (IsDigit(text[i])) continue;
-        if (!IsDelimiter(text[i]) || delimiters == 2) return DateFieldVerdict::Reject;
-        parts[delimiters++] = text.substr(partStart, i - partStart);
-        partStart = i + 1;
-    }
-    parts[delimiters] = text.substr(partStart);
-
-    if (delimiters == memory.delimiters - 1) {
-        memory.delimiters = 0;
-        return DateFieldVerdict::Clear;
-    }
-    memory.delimiters = delimiters;
-
+// The month, day and year typed so far must each be able to grow into a date.
+DateFieldVerdict CheckDateParts(const std::string_view (&parts)[3], int delimiters) {
     const std::string_view monthPart = parts[0];
     if (monthPart.empty()) return DateFieldVerdict::Accept;
     const long month = LeadingInteger(monthPart);
@@ -80,8 +50,51 @@ DateFieldVerdict CheckDateField(int controlId, std::string_view text, DateFieldM
     return DateFieldVerdict::Accept;
 }
 
+} // namespace
+
+DateFieldMemory& TheDateFieldMemory() {
+    static DateFieldMemory memory;
+    return memory;
+}
+
+DateFieldVerdict CheckDateField(int controlId, std::string_view text, DateFieldMemory& memory,
+                                TextChange change) {
+    if (controlId != memory.controlId) {
+        memory.controlId = controlId;
+        memory.delimiters = 0;
+    }
+    text = text.substr(0, DateTextLimit);
+    if (text.empty()) {
+        memory.delimiters = 0;
+        return DateFieldVerdict::Accept;
+    }
+
+    std::string_view parts[3];
+    int delimiters = 0;
+    size_t partStart = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsDigit(text[i])) continue;
+        if (!IsDelimiter(text[i]) || delimiters == 2) return DateFieldVerdict::Reject;
+        parts[delimiters++] = text.substr(partStart, i - partStart);
+        partStart = i + 1;
+    }
+    parts[delimiters] = text.substr(partStart);
+
+    const bool typing = change == TextChange::Typed || change == TextChange::Inserted;
+    if (!typing && delimiters == memory.delimiters - 1) {
+        memory.delimiters = 0;
+        return DateFieldVerdict::Clear;
+    }
+    // Only a text that stands is remembered: the one a rejection takes back to is the last one
+    // that stood.
+    const DateFieldVerdict verdict = CheckDateParts(parts, delimiters);
+    if (verdict == DateFieldVerdict::Accept) memory.delimiters = delimiters;
+    return verdict;
+}
+
 void FilterDateField(CFormModel& form, int controlId) {
-    switch (CheckDateField(controlId, form.Text(controlId))) {
+    switch (CheckDateField(controlId, form.Text(controlId), TheDateFieldMemory(),
+                           form.ChangeOf(controlId))) {
     case DateFieldVerdict::Accept:
         break;
     case DateFieldVerdict::Reject:
@@ -92,7 +105,7 @@ void FilterDateField(CFormModel& form, int controlId) {
         break;
     case DateFieldVerdict::OnlyFebruary28:
         form.MessageText(OnlyFebruary28Text);
-        if (form.Host()) form.Host()->TakeBackCharacter(controlId);
+        form.TakeBack(controlId);
         break;
     }
 }

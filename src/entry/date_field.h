@@ -3,6 +3,7 @@
 // operations of the forms with a start date, an end date and a day count.
 
 #include "entry/date.h"
+#include "entry/entry_checks.h"
 
 #include <functional>
 #include <string>
@@ -21,8 +22,10 @@ enum class DateFieldVerdict {
 };
 
 // One memory serves every date field of every form: the field the filter last ran on and
-// the number of delimiters it saw there. It is how the filter tells a deleted delimiter from
-// a typed character.
+// the number of delimiters in the last text it let stand there. It is how the filter tells a
+// deleted delimiter from a typed character. An emptied field has none, so that the next
+// digit is not taken for a deleted delimiter; and a text typed or pasted over a selection
+// never clears the field, whatever it replaced.
 struct DateFieldMemory {
     int controlId = 0;
     int delimiters = 0;
@@ -34,7 +37,8 @@ inline constexpr size_t DateTextLimit = 39;
 
 // The filter's rule on a date field's text after a change; updates the memory.
 DateFieldVerdict CheckDateField(int controlId, std::string_view text,
-                                DateFieldMemory& memory = TheDateFieldMemory());
+                                DateFieldMemory& memory = TheDateFieldMemory(),
+                                TextChange change = TextChange::Set);
 
 // Runs the filter on the field's current text and carries out its verdict on the form.
 void FilterDateField(CFormModel& form, int controlId);

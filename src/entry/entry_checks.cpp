@@ -69,16 +69,14 @@ DecimalFieldMemory& TheDecimalFieldMemory() {
 }
 
 KeystrokeVerdict CheckDecimalField(int controlId, std::string_view text, int digits, double min,
-                                   double max) {
+                                   double max, TextChange change) {
     text = Clip(text);
     DecimalFieldMemory& memory = TheDecimalFieldMemory();
-    if (controlId != memory.controlId) {
-        memory.controlId = controlId;
-    } else if (text.size() < memory.length) {
-        memory.length = text.size();
+    const bool sameField = controlId == memory.controlId;
+    const bool shorter = text.size() < memory.length;
+    memory = {controlId, text.size()};
+    if (change == TextChange::Deleted || (change == TextChange::Set && sameField && shorter))
         return KeystrokeVerdict::Accept();
-    }
-    memory.length = text.size();
     return CheckDecimalText(text, digits, min, max);
 }
 

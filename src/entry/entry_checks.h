@@ -16,6 +16,14 @@ struct KeystrokeVerdict {
     bool operator==(const KeystrokeVerdict&) const = default;
 };
 
+// How a field's text changed, as far as the keystroke rules care.
+enum class TextChange {
+    Set,      // the form set the text, or the view did not say how it changed
+    Deleted,  // characters were removed and none inserted
+    Typed,    // one character was inserted: a keystroke, perhaps over a selection
+    Inserted, // several characters at once: a paste or a drop
+};
+
 // Field texts are read into 80-character buffers.
 inline constexpr size_t FieldTextLimit = 79;
 
@@ -23,8 +31,10 @@ KeystrokeVerdict CheckIntegerField(std::string_view text, long min, long max);
 KeystrokeVerdict CheckDecimalText(std::string_view text, int digits, double min, double max);
 
 // One memory serves every decimal field of every form: the field and the text length seen
-// at the previous check. A text that got shorter in the same field is not checked, so that
-// deleting is always free and the Backspace of a rejection does not trigger a second check.
+// at the previous check. Deleting is always free, and so the Backspace of a rejection does not
+// trigger a second check; whatever was typed or pasted is always checked, even where it made
+// the text shorter (over a selection). A text the form sets is not checked when it is shorter
+// than the last one of the same field: the memory alone tells.
 struct DecimalFieldMemory {
     int controlId = 0;
     size_t length = 0;
@@ -32,6 +42,6 @@ struct DecimalFieldMemory {
 DecimalFieldMemory& TheDecimalFieldMemory();
 
 KeystrokeVerdict CheckDecimalField(int controlId, std::string_view text, int digits, double min,
-                                   double max);
+                                   double max, TextChange change = TextChange::Set);
 
 } // namespace kavrel

@@ -21,6 +21,9 @@ public:
     // The Backspace a rejection posts: removes the character before the insertion point, and
     // hands the shortened text back to the model with CFormModel::UserEdited.
     virtual void TakeBackCharacter(int controlId) = 0;
+    // A refused paste or drop has been undone: the control shows the form's text again, with
+    // the insertion point at byte `caret` of it. The text is not handed back to the model.
+    virtual void RestoreText(int controlId, size_t /*caret*/) { ControlChanged(controlId); }
     virtual MessageAnswer ShowMessage(std::string_view text, MessageIcon icon,
                                       MessageButtons buttons) = 0;
     virtual void MoveFocus(int controlId) = 0;

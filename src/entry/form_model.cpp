@@ -4,8 +4,10 @@
 #include "document/record_target.h"
 #include "entry/date_field.h"
 #include "entry/number_text.h"
+#include "entry/utf8_text.h"
 #include "resources/strings.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kavrel {
@@ -118,8 +120,49 @@ void CFormModel::Open() {
 }
 
 void CFormModel::UserEdited(int id, std::string_view text) {
-    State(id).text = std::string(text);
+    const std::string& before = Text(id);
+    // The change is the run between the longest common beginning and the longest common end,
+    // both cut at whole characters. Where equal characters make it ambiguous (one "1" typed
+    // into "11"), which of them is new does not matter to any rule.
+    const size_t shorter = std::min(before.size(), text.size());
+    size_t prefix = 0;
+    while (prefix < shorter && before[prefix] == text[prefix])
+        ++prefix;
+    prefix = std::min(CharacterStart(before, prefix), CharacterStart(text, prefix));
+    size_t suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+        ++suffix;
+    while (suffix > 0 &&
+           (CharacterStart(before, before.size() - suffix) != before.size() - suffix ||
+            CharacterStart(text, text.size() - suffix) != text.size() - suffix))
+        --suffix;
+    UserReplaced(id, prefix, before.size() - prefix - suffix,
+                 text.substr(prefix, text.size() - prefix - suffix));
+}
+
+void CFormModel::UserReplaced(int id, size_t position, size_t removed, std::string_view inserted) {
+    ControlState& state = State(id);
+    position = std::min(position, state.text.size());
+    removed = std::min(removed, state.text.size() - position);
+    // A control reports no change when nothing changed; a Backspace with nothing before the
+    // insertion point must not set off the check that posted it once more.
+    if (removed == 0 && inserted.empty()) return;
+
+    TextEdit edit;
+    edit.change = inserted.empty()           ? TextChange::Deleted
+                  : IsOneCharacter(inserted) ? TextChange::Typed
+                                             : TextChange::Inserted;
+    edit.position = position;
+    edit.removed = state.text.substr(position, removed);
+    edit.inserted = inserted.size();
+    state.text.replace(position, removed, inserted);
+
+    // A take-back hands the shortened text back from within the handler: edits nest.
+    std::optional<EditInProgress> outer = std::move(m_edit);
+    m_edit = EditInProgress{id, std::move(edit)};
     OnEditChange(id);
+    m_edit = std::move(outer);
 }
 
 void CFormModel::UserClicked(int id) {
@@ -145,6 +188,8 @@ void CFormModel::UserLeft(int id) {
 // --- The form's side
 
 void CFormModel::SetText(int id, std::string_view text) {
+    // Once the form sets the text itself, the user's change is over.
+    if (UserChange(id)) m_edit.reset();
     State(id).text = std::string(text);
     Notify(id);
     const ControlInfo* info = InfoOf(id);
@@ -202,10 +247,35 @@ void CFormModel::MoveFocus(int id) {
     if (m_host) m_host->MoveFocus(id);
 }
 
+const TextEdit* CFormModel::UserChange(int id) const {
+    return m_edit && m_edit->controlId == id ? &m_edit->edit : nullptr;
+}
+
+TextChange CFormModel::ChangeOf(int id) const {
+    const TextEdit* edit = UserChange(id);
+    return edit ? edit->change : TextChange::Set;
+}
+
+void CFormModel::TakeBack(int controlId) {
+    if (!m_host) return;
+    const TextEdit* edit = UserChange(controlId);
+    if (!edit || edit->change != TextChange::Inserted) {
+        // The Backspace changes the text once more; the change being handled is over.
+        if (edit) m_edit.reset();
+        m_host->TakeBackCharacter(controlId);
+        return;
+    }
+    // The text before the paste was accepted when it was made; it is not checked again.
+    State(controlId).text.replace(edit->position, edit->inserted, edit->removed);
+    const size_t caret = edit->position + edit->removed.size();
+    m_edit.reset();
+    m_host->RestoreText(controlId, caret);
+}
+
 void CFormModel::Reject(int controlId, const KeystrokeVerdict& verdict) {
     if (!verdict.rejected || !m_host) return;
     m_host->Beep();
-    m_host->TakeBackCharacter(controlId);
+    TakeBack(controlId);
     if (verdict.messageId != 0) Message(verdict.messageId);
 }
 
@@ -284,7 +354,7 @@ void CFormModel::OnDecimalEditChange(int controlId, FieldTable table) {
     if (row < 0) return;
     const FieldLimits& limits = LimitsOf(table[row].limitClass);
     Reject(controlId, CheckDecimalField(controlId, Text(controlId), limits.digits, limits.minimum,
-                                        limits.maximum));
+                                        limits.maximum, ChangeOf(controlId)));
 }
 
 // --- Life cycle

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,14 @@ enum CommonControl : int {
 
 // The group number of the "-->" buttons.
 inline constexpr int UnknownGroup = -1;
+
+// A change the user made to a control's text, as its change handler sees it.
+struct TextEdit {
+    TextChange change = TextChange::Set;
+    size_t position = 0; // where it began: a byte offset, the same before and after it
+    std::string removed; // the text it replaced there
+    size_t inserted = 0; // the bytes it inserted there
+};
 
 class CFormModel {
 public:
@@ -66,7 +75,11 @@ public:
     IFormHost* Host() const { return m_host; }
     IRecordTarget* Target() const { return m_target; }
     void Open();
+    // The control now shows `text` (typed, deleted, pasted or dropped); the model works out
+    // what changed from the text it holds. Handing back the same text changes nothing.
     void UserEdited(int id, std::string_view text);
+    // The user replaced `removed` bytes at `position` of the control's text by `inserted`.
+    void UserReplaced(int id, size_t position, size_t removed, std::string_view inserted);
     void UserClicked(int id);
     void UserSelected(int id, int index);
     void UserLeft(int id);
@@ -92,7 +105,15 @@ public:
     void MessageText(std::string_view text, MessageIcon icon = MessageIcon::Warning);
     bool AskYesNo(std::string_view text, MessageIcon icon = MessageIcon::Question);
     void MoveFocus(int id);
-    // Beep, take back the character just typed, then show the verdict's message.
+    // The user's change of the control's text that is being handled; nullptr while the form
+    // sets the text itself.
+    const TextEdit* UserChange(int id) const;
+    TextChange ChangeOf(int id) const;
+    // Takes back the change being handled: several characters inserted at once are refused
+    // whole, and the text before them comes back; anything else loses the character before
+    // the insertion point, as the posted Backspace does.
+    void TakeBack(int controlId);
+    // Beep, take back the change, then show the verdict's message.
     void Reject(int controlId, const KeystrokeVerdict& verdict);
 
 protected:
@@ -148,6 +169,10 @@ private:
         bool checked = false;
         int selection = -1;
     };
+    struct EditInProgress {
+        int controlId;
+        TextEdit edit;
+    };
     ControlState& State(int id);
     void Notify(int id);
 
@@ -161,6 +186,7 @@ private:
     std::vector<std::function<void(bool)>> m_exchanges;
     IFormHost* m_host = nullptr;
     IRecordTarget* m_target = nullptr;
+    std::optional<EditInProgress> m_edit;
 };
 
 } // namespace kavrel

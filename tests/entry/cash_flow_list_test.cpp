@@ -71,6 +71,7 @@ const LineCase LineCases[] = {
     {"-5 -", ListColumns::Two, false, 0},
     {"1000 ", ListColumns::Two, false, 0},
     {"  1000 0", ListColumns::Two, false, 0},
+    {"1000\t0", ListColumns::Two, false, 0}, // a row pasted from a spreadsheet
     {"1000  ", ListColumns::Two, true, 0},
     {"1000 0 ", ListColumns::Two, true, 0},
     {"1000 1.234", ListColumns::Two, true, 0},
@@ -127,20 +128,21 @@ TEST(ListTyping, TheMemoryOfEachListKindLastsAcrossForms) {
     f.host.Type(List, "12345");
     ListForm other(ListColumns::One);
     RecordingHost otherHost(other);
-    // The same line and a shorter text than the one remembered: not checked, not counted.
-    other.UserEdited(List, "-");
+    // A text the form sets on the same line, shorter than the one remembered: not checked, not
+    // counted.
+    other.SetText(List, "-");
     EXPECT_EQ(otherHost.beeps, 0);
     EXPECT_EQ(other.Text(Count), "");
     // A two-column list keeps its own memory.
     ListForm pair(ListColumns::Two);
     RecordingHost pairHost(pair);
-    pair.UserEdited(List, "1 2");
+    pair.SetText(List, "1 2");
     EXPECT_EQ(pair.Text(Count), "1");
 }
 
 TEST(ListReading, AWhollyPastedLineIsReadWithAnyBlanksBetweenItsAmounts) {
     Fixture f(ListColumns::Two);
-    // The insertion point ends on the last line, so only that line is checked.
+    // Pasted lines are not checked as they come but read at Calculate.
     f.form.UserEdited(List, "1000   0\r\n0\t600\r\n0 600");
     EXPECT_EQ(f.host.beeps, 0);
     EXPECT_EQ(f.form.Text(Count), "3");

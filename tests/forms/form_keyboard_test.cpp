@@ -5,6 +5,7 @@
 #include "app/forms/mnemonics.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -162,14 +163,66 @@ private slots:
         QCOMPARE(edit->cursorPosition(), caretAfter);
     }
 
-    void deletingNeverComplains() {
+    void deleting_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("decimal, never checked") << int(Present) << "12.34"
+                                                << "2.3" << 0;
+        // Checked, but the Backspace has nothing before the insertion point to take.
+        QTest::newRow("integer, too small") << int(PerYear) << "100"
+                                            << "0" << 1;
+    }
+    void deleting() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QFETCH(int, beeps);
         CompoundForm form;
-        form.Type(Present, "12.34");
-        QTest::keyClick(form.Edit(Present), Qt::Key_Backspace);
-        QTest::keyClick(form.Edit(Present), Qt::Key_Home);
-        QTest::keyClick(form.Edit(Present), Qt::Key_Delete);
-        QCOMPARE(form.Text(Present), QString("2.3"));
-        QVERIFY(Feedback::events.empty());
+        form.Type(field, typed);
+        QTest::keyClick(form.Edit(field), Qt::Key_Backspace);
+        QTest::keyClick(form.Edit(field), Qt::Key_Home);
+        QTest::keyClick(form.Edit(field), Qt::Key_Delete);
+        QCOMPARE(form.Text(field), expected);
+        QCOMPARE(Feedback::Beeps(), beeps);
+    }
+
+    // Only the dialog shows where the insertion point goes back to.
+    void aRefusedPasteIsUndoneWhole_data() {
+        QTest::addColumn<bool>("list");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("amount") << false << "2208.04" << 4 << "qwsome text";
+        QTest::newRow("list") << true << "12\n34" << 4 << "5\nx6";
+    }
+    void aRefusedPasteIsUndoneWhole() {
+        QFETCH(bool, list);
+        QFETCH(QString, before);
+        QFETCH(int, caret);
+        QFETCH(QString, pasted);
+        CompoundForm form;
+        ListForm listModel;
+        CFormDialog listDialog(listModel, nullptr, nullptr);
+        if (list) listDialog.show();
+        QWidget* field = list ? listDialog.Widget(201) : form.Edit(Present);
+        auto* lines = qobject_cast<QPlainTextEdit*>(field);
+        auto* edit = qobject_cast<QLineEdit*>(field);
+        if (lines) {
+            lines->setPlainText(before);
+            QTextCursor cursor = lines->textCursor();
+            cursor.setPosition(caret);
+            lines->setTextCursor(cursor);
+        } else {
+            form.Type(Present, before);
+            edit->setCursorPosition(caret);
+        }
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(lines ? lines->toPlainText() : edit->text(), before);
+        QCOMPARE(lines ? lines->textCursor().position() : edit->cursorPosition(), caret);
+        QCOMPARE(Feedback::Beeps(), 1);
     }
 
     void enterMovesToTheNextField() {

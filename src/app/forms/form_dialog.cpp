@@ -188,6 +188,19 @@ void CFormDialog::TakeBackCharacter(int controlId) {
     }
 }
 
+void CFormDialog::RestoreText(int controlId, size_t caret) {
+    UpdateWidget(controlId);
+    const std::string_view before = std::string_view(m_model.Text(controlId)).substr(0, caret);
+    const int position = static_cast<int>(ModelTextToWidget(std::string(before)).size());
+    if (auto* list = qobject_cast<QPlainTextEdit*>(Widget(controlId))) {
+        QTextCursor cursor = list->textCursor();
+        cursor.setPosition(position);
+        list->setTextCursor(cursor);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(Widget(controlId))) {
+        edit->setCursorPosition(position);
+    }
+}
+
 MessageAnswer CFormDialog::ShowMessage(std::string_view text, MessageIcon icon,
                                        MessageButtons buttons) {
     return PresentMessage(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),

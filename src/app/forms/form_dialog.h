@@ -40,6 +40,7 @@ public:
     // IFormHost
     void Beep() override;
     void TakeBackCharacter(int controlId) override;
+    void RestoreText(int controlId, size_t caret) override;
     MessageAnswer ShowMessage(std::string_view text, MessageIcon icon,
                               MessageButtons buttons) override;
     void MoveFocus(int controlId) override;
