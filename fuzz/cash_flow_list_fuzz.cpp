@@ -116,6 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     if (!IsOneCharacter(text)) {
         const bool holdable = text.find_first_not_of(ListCharacters) == std::string_view::npos;
         FUZZ_CHECK(pasteForm.Text(ListId) == (holdable ? text : std::string_view()));
+        FUZZ_CHECK(pasteForm.LineCount(ListId) == ListLineCount(pasteForm.Text(ListId)));
     }
     CheckReading(pasteForm, pasteHost, columns, false);
 

@@ -106,7 +106,8 @@ void CliHost::Type(const FieldKey& field, std::string_view value) {
 
         const size_t messagesBefore = m_session.Messages().size();
         m_takenBack = false;
-        m_form.UserEdited(id, m_form.Text(id) + keystroke);
+        // Appended in place: typing a long list costs no more per keystroke than a short one.
+        m_form.UserReplaced(id, m_form.Text(id).size(), 0, keystroke);
         if (m_takenBack) {
             if (m_session.Messages().size() == messagesBefore)
                 m_session.Note(
@@ -154,9 +155,9 @@ void CliHost::Click(int id) {
 
 void CliHost::TakeBackCharacter(int controlId) {
     m_takenBack = true;
-    std::string text = m_form.Text(controlId);
-    text.resize(text.size() - (text.ends_with("\r\n") ? 2 : LastCharacterLength(text)));
-    m_form.UserEdited(controlId, text);
+    const std::string_view text = m_form.Text(controlId);
+    const size_t last = text.ends_with("\r\n") ? 2 : LastCharacterLength(text);
+    m_form.UserReplaced(controlId, text.size() - last, last, "");
 }
 
 MessageAnswer CliHost::ShowMessage(std::string_view text, MessageIcon, MessageButtons buttons) {

@@ -84,12 +84,7 @@ public:
                               MessageButtons buttons) override;
     void MoveFocus(int) override {}
     // Every keystroke goes to the end of a field, so a list's insertion point is on its last line.
-    int CaretLine(int controlId) const override {
-        int line = 0;
-        for (char c : m_form.Text(controlId))
-            line += c == '\n';
-        return line;
-    }
+    int CaretLine(int controlId) const override { return m_form.LineCount(controlId) - 1; }
     void ControlChanged(int) override {}
     void EndForm(FormResult result) override { m_result = result; }
     FormResult RunSubForm(CFormModel& subForm) override;

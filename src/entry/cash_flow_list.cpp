@@ -37,6 +37,27 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
     return line.substr(0, ListLineLimit);
 }
 
+// The lines of a text in order, each found where the previous one ended.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : m_rest(text) {}
+    // The next line as ListLine gives it; empty once the text is used up.
+    std::string_view Next() {
+        const size_t end = m_rest.find('\n');
+        const std::string_view line = m_rest.substr(0, end);
+        m_rest.remove_prefix(end == std::string_view::npos ? m_rest.size() : end + 1);
+        return WithoutCarriageReturn(line);
+    }
+
+private:
+    std::string_view m_rest;
+};
+
+std::string_view LastLine(std::string_view text) {
+    const size_t end = text.rfind('\n');
+    return WithoutCarriageReturn(end == std::string_view::npos ? text : text.substr(end + 1));
+}
+
 // A fresh array of count zeros; false when memory cannot be had.
 bool Allocate(std::vector<double>& values, int count) {
     values.clear();
@@ -48,14 +69,6 @@ bool Allocate(std::vector<double>& values, int count) {
         return false;
     }
     return true;
-}
-
-// Typing mostly goes on in the last line: it is found from the end, so that each keystroke in
-// a long list does not walk all its lines.
-std::string_view CaretLine(std::string_view text, int caret, int lineCount) {
-    if (caret != lineCount - 1) return ListLine(text, caret);
-    const size_t lastBreak = text.rfind('\n');
-    return ListLine(text.substr(lastBreak == std::string_view::npos ? 0 : lastBreak + 1), 0);
 }
 
 void StopAtList(CFormModel& form, int listId, std::string_view message) {
@@ -80,9 +93,7 @@ std::string_view ListLine(std::string_view text, int index) {
         if (end == std::string_view::npos) return {};
         start = end + 1;
     }
-    const size_t end = text.find('\n', start);
-    return WithoutCarriageReturn(
-        text.substr(start, end == std::string_view::npos ? end : end - start));
+    return LineReader(text.substr(start)).Next();
 }
 
 KeystrokeVerdict CheckListLine(std::string_view line, ListColumns columns) {
@@ -120,11 +131,12 @@ void OnCashFlowLineChange(CFormModel& form, int listId, int countId, ListColumns
         return;
     }
 
-    const int lineCount = ListLineCount(text);
+    const int lineCount = form.LineCount(listId);
     // Without a view the insertion point is where typing leaves it, at the end.
     int caret = form.Host() ? form.Host()->CaretLine(listId) : lineCount - 1;
     if (caret < 0 || caret >= lineCount) caret = lineCount - 1;
-    std::string_view line = CaretLine(text, caret, lineCount);
+    // The last line is found from the end, so that typing at the end of a long list stays cheap.
+    std::string_view line = caret == lineCount - 1 ? LastLine(text) : ListLine(text, caret);
 
     ListLineMemory& memory = TheListLineMemory(columns);
     const bool shorter = caret == memory.line && line.size() < memory.length;
@@ -149,9 +161,9 @@ bool ReadCashFlowLines(CFormModel& form, int listId, int count, std::vector<doub
         form.MessageText(NoMemory);
         return false;
     }
-    const std::string& text = form.Text(listId);
+    LineReader lines(form.Text(listId));
     for (int i = 0; i < count; ++i) {
-        std::string_view line = ListLine(text, i);
+        std::string_view line = lines.Next();
         if (line.empty()) {
             StopAtList(form, listId, PaymentMissing);
             return false;
@@ -169,9 +181,9 @@ bool ReadCashFlowLines(CFormModel& form, int listId, int count, std::vector<doub
         form.MessageText(NoMemory);
         return false;
     }
-    const std::string& text = form.Text(listId);
+    LineReader lines(form.Text(listId));
     for (int i = 0; i < count; ++i) {
-        std::string_view line = ListLine(text, i);
+        std::string_view line = lines.Next();
         size_t pos = 0;
         std::string_view out = NextWord(line, pos);
         std::string_view in = NextWord(line, pos);

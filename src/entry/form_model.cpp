@@ -20,6 +20,10 @@ std::string_view Clip(std::string_view text) {
     return text.substr(0, FieldTextLimit);
 }
 
+size_t LineEnds(std::string_view text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
 } // namespace
 
 CFormModel::CFormModel(int dialogId, std::string caption)
@@ -40,6 +44,17 @@ CFormModel::ControlState& CFormModel::State(int id) {
 const std::string& CFormModel::Text(int id) const {
     auto it = m_state.find(id);
     return it == m_state.end() ? EmptyText : it->second.text;
+}
+
+int CFormModel::LineCount(int id) const {
+    auto it = m_state.find(id);
+    return 1 + (it == m_state.end() ? 0 : static_cast<int>(it->second.lineEnds));
+}
+
+void CFormModel::Assign(int id, std::string_view text) {
+    ControlState& state = State(id);
+    state.text.assign(text);
+    state.lineEnds = LineEnds(text);
 }
 
 bool CFormModel::IsEnabled(int id) const {
@@ -64,10 +79,10 @@ void CFormModel::Notify(int id) {
 // --- Description
 
 void CFormModel::AddControl(ControlInfo info) {
-    ControlState& state = State(info.id);
+    State(info.id);
     if (info.kind == ControlKind::Label || info.kind == ControlKind::Button ||
         info.kind == ControlKind::Radio || info.kind == ControlKind::Group)
-        state.text = info.text;
+        Assign(info.id, info.text);
     m_controls.push_back(std::move(info));
 }
 
@@ -156,6 +171,7 @@ void CFormModel::UserReplaced(int id, size_t position, size_t removed, std::stri
     edit.position = position;
     edit.removed = state.text.substr(position, removed);
     edit.inserted = inserted.size();
+    state.lineEnds = state.lineEnds - LineEnds(edit.removed) + LineEnds(inserted);
     state.text.replace(position, removed, inserted);
 
     // A take-back hands the shortened text back from within the handler: edits nest.
@@ -172,12 +188,11 @@ void CFormModel::UserClicked(int id) {
 }
 
 void CFormModel::UserSelected(int id, int index) {
-    ControlState& state = State(id);
     const ControlInfo* info = InfoOf(id);
-    state.selection = index;
-    state.text = info && index >= 0 && index < static_cast<int>(info->items.size())
-                     ? info->items[index]
-                     : std::string();
+    State(id).selection = index;
+    Assign(id, info && index >= 0 && index < static_cast<int>(info->items.size())
+                   ? std::string_view(info->items[index])
+                   : std::string_view());
     OnSelChange(id);
 }
 
@@ -190,7 +205,7 @@ void CFormModel::UserLeft(int id) {
 void CFormModel::SetText(int id, std::string_view text) {
     // Once the form sets the text itself, the user's change is over.
     if (UserChange(id)) m_edit.reset();
-    State(id).text = std::string(text);
+    Assign(id, text);
     Notify(id);
     const ControlInfo* info = InfoOf(id);
     if (info && (info->kind == ControlKind::Edit || info->kind == ControlKind::List))
@@ -218,11 +233,10 @@ void CFormModel::Check(int id, bool checked) {
 }
 
 void CFormModel::Select(int id, int index) {
-    ControlState& state = State(id);
     const ControlInfo* info = InfoOf(id);
     bool inRange = info && index >= 0 && index < static_cast<int>(info->items.size());
-    state.selection = inRange ? index : -1;
-    state.text = inRange ? info->items[index] : std::string();
+    State(id).selection = inRange ? index : -1;
+    Assign(id, inRange ? std::string_view(info->items[index]) : std::string_view());
     Notify(id);
 }
 
@@ -266,7 +280,11 @@ void CFormModel::TakeBack(int controlId) {
         return;
     }
     // The text before the paste was accepted when it was made; it is not checked again.
-    State(controlId).text.replace(edit->position, edit->inserted, edit->removed);
+    ControlState& state = State(controlId);
+    state.lineEnds = state.lineEnds -
+                     LineEnds(std::string_view(state.text).substr(edit->position, edit->inserted)) +
+                     LineEnds(edit->removed);
+    state.text.replace(edit->position, edit->inserted, edit->removed);
     const size_t caret = edit->position + edit->removed.size();
     m_edit.reset();
     m_host->RestoreText(controlId, caret);

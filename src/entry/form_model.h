@@ -64,6 +64,9 @@ public:
     // --- Control state
     bool Has(int id) const { return m_state.count(id) != 0; }
     const std::string& Text(int id) const;
+    // The lines of the control's text as an edit control counts them: an empty text is one
+    // line, and a final line end adds an empty last line.
+    int LineCount(int id) const;
     bool IsEnabled(int id) const;
     bool IsChecked(int id) const;
     int Selection(int id) const;
@@ -165,6 +168,7 @@ protected:
 private:
     struct ControlState {
         std::string text;
+        size_t lineEnds = 0; // kept with the text, so that typing into a long list is cheap
         bool enabled = true;
         bool checked = false;
         int selection = -1;
@@ -174,6 +178,7 @@ private:
         TextEdit edit;
     };
     ControlState& State(int id);
+    void Assign(int id, std::string_view text);
     void Notify(int id);
 
     int m_dialogId;
