@@ -48,8 +48,9 @@ bool ShowsNonFinite(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     const std::vector<std::string> args = Arguments({reinterpret_cast<const char*>(data), size});
+    std::istringstream in;
     std::ostringstream out, err;
-    const int status = RunKavrelCalc(args, out, err);
+    const int status = RunKavrelCalc(args, in, out, err);
     FUZZ_CHECK(status == 0 || status == 1 || status == 2);
     // A usage error writes nothing but its complaint.
     if (status == 2) FUZZ_CHECK(out.str().empty() && !err.str().empty());
