@@ -55,58 +55,71 @@ void AppendHeading(const ScheduleTerms& terms, std::string& text) {
     text += "   -------  --------  ---------  ---------  ---------  ----------\r\n\r\n";
 }
 
-void AdvanceDueDate(CDate& due, int periodsPerYear) {
+} // namespace
+
+CDate NextDueDate(CDate due, int periodsPerYear) {
     if (periodsPerYear > 12)
         due.AddDays(periodsPerYear == 52 ? 7 : 14);
     else
         due.AddMonths(12 / periodsPerYear);
+    return due;
 }
 
-} // namespace
+PaymentRows::PaymentRows(const ScheduleTerms& terms)
+    : m_payments(terms.payments), m_periodsPerYear(terms.periodsPerYear),
+      m_rate(terms.annualRatePercent / terms.periodsPerYear * 0.01), m_payment(terms.payment),
+      m_balance(terms.principal), m_due(terms.firstDue) {}
+
+bool PaymentRows::Next(PaymentRow& row) {
+    if (m_number >= m_payments) return false;
+    if (m_number > 0) m_due = NextDueDate(m_due, m_periodsPerYear);
+    row.number = ++m_number;
+    row.due = m_due;
+    // Amounts are rounded only when printed, so the last payment takes up every cent.
+    row.interest = m_rate * m_balance;
+    row.principal = m_payment - row.interest;
+    row.payment = m_payment;
+    m_balance -= row.principal;
+    if (m_number == m_payments) {
+        row.principal += m_balance;
+        row.payment = row.principal + row.interest;
+        m_balance = 0.0;
+    }
+    row.balance = m_balance;
+    return true;
+}
 
 bool AppendSchedule(const ScheduleTerms& terms, std::string& text) {
     const size_t start = text.size();
     AppendHeading(terms, text);
 
-    const double i = terms.annualRatePercent / terms.periodsPerYear * 0.01;
-    double balance = terms.principal;
     double totalPaid = 0.0;
     double totalPrincipal = 0.0;
     double totalInterest = 0.0;
-    CDate due = terms.firstDue;
-
-    for (int k = 1; k <= terms.payments; ++k) {
-        // Amounts are rounded only when printed, so the last payment takes up every cent.
-        const double interest = i * balance;
-        double principal = terms.payment - interest;
-        double paid = terms.payment;
-        balance -= principal;
-        if (k == terms.payments) {
-            principal += balance;
-            paid = principal + interest;
-            balance = 0.0;
-        }
-        totalPaid += paid;
-        totalPrincipal += principal;
-        totalInterest += interest;
+    PaymentRows rows(terms);
+    PaymentRow row;
+    while (rows.Next(row)) {
+        totalPaid += row.payment;
+        totalPrincipal += row.principal;
+        totalInterest += row.interest;
 
         text += "    ";
-        text += FormatInt(k, 4);
+        text += FormatInt(row.number, 4);
         text += "    ";
-        text += due.FormatShort();
+        text += row.due.FormatShort();
         text += ' ';
-        AppendAmount(text, paid, 10);
+        AppendAmount(text, row.payment, 10);
         text += ' ';
-        AppendAmount(text, principal, 10);
+        AppendAmount(text, row.principal, 10);
         text += ' ';
-        AppendAmount(text, interest, 10);
+        AppendAmount(text, row.interest, 10);
         text += "  ";
-        AppendAmount(text, balance, 10);
+        AppendAmount(text, row.balance, 10);
         text += "\r\n";
 
-        const int year = due.year;
-        AdvanceDueDate(due, terms.periodsPerYear);
-        if (terms.periodsPerYear != 1 && (k == terms.payments || due.year != year)) {
+        const bool last = row.number == terms.payments;
+        if (terms.periodsPerYear != 1 &&
+            (last || NextDueDate(row.due, terms.periodsPerYear).year != row.due.year)) {
             text += LoadString(TotalsRule);
             text += "      Annual Totals: ";
             AppendAmount(text, totalPaid, 10);
