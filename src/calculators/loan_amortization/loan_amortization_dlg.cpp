@@ -1,6 +1,5 @@
 #include "calculators/loan_amortization/loan_amortization_dlg.h"
 
-#include "calculators/loan_amortization/amortization_schedule.h"
 #include "calculators/loan_amortization/loan_fields.h"
 #include "calculators/loan_amortization/payment_frequency.h"
 #include "document/record_target.h"
@@ -138,15 +137,35 @@ void CLoanAmortizationDlg::OnCalculate() {
     if (CheckInputs(Table(), m_unknown)) return;
     if (RequireDate(*this, IDC_LOAN_FIRST_DUE_DATE, IDS_ENTER_DATE, m_firstDue)) return;
     const bool listed = m_frequency >= 0 && m_frequency < PaymentFrequencyCount;
-    m_calculatedFrequency = listed ? m_frequency : MonthlyFrequency;
-    m_periodsPerYear = PeriodsPerYear[m_calculatedFrequency];
+    const int frequency = listed ? m_frequency : MonthlyFrequency;
+    m_periodsPerYear = PeriodsPerYear[frequency];
     double result = 0.0;
     if (!Solve(result) || CheckUnknownResult(Table(), m_unknown, result)) return;
     // The schedule works from the values as shown: cents, three rate decimals, whole n.
     DoDataExchange(false);
     DoDataExchange(true);
     m_savedText = Text(m_unknown).substr(0, FieldTextLimit);
+    KeepCalculatedTerms(frequency);
     Enable(IDC_SCHEDULE, true);
+}
+
+void CLoanAmortizationDlg::KeepCalculatedTerms(int frequency) {
+    m_calculatedName = m_preparedFor;
+    m_calculated.firstDue = m_firstDue;
+    m_calculated.periodsPerYear = PeriodsPerYear[frequency];
+    m_calculated.frequencyName = PaymentFrequencyNames[frequency];
+    m_calculated.payments = static_cast<int>(m_payments);
+    m_calculated.annualRatePercent = m_annualRate;
+    m_calculated.principal = m_principal;
+    m_calculated.payment = m_payment;
+    m_calculated.balloon = m_balloon;
+}
+
+ScheduleTerms CLoanAmortizationDlg::CalculatedTerms() const {
+    ScheduleTerms terms = m_calculated;
+    terms.preparedFor = m_calculatedName;
+    terms.today.SetToday();
+    return terms;
 }
 
 bool CLoanAmortizationDlg::Solve(double& result) {
@@ -188,20 +207,7 @@ void CLoanAmortizationDlg::BuildSchedule() {
     }
 
     WaitCursor wait(Host());
-    CDate today;
-    today.SetToday();
-    ScheduleTerms terms;
-    terms.preparedFor = m_preparedFor;
-    terms.today = today;
-    terms.firstDue = m_firstDue;
-    terms.periodsPerYear = static_cast<int>(m_periodsPerYear);
-    terms.frequencyName = PaymentFrequencyNames[m_calculatedFrequency];
-    terms.payments = static_cast<int>(m_payments);
-    terms.annualRatePercent = m_annualRate;
-    terms.principal = m_principal;
-    terms.payment = m_payment;
-    terms.balloon = m_balloon;
-    const bool fits = AppendSchedule(terms, text);
+    const bool fits = AppendSchedule(CalculatedTerms(), text);
     wait.End();
     // Built in full before the document is touched: a schedule that does not fit leaves the
     // user's text, and the form open for fewer payments.

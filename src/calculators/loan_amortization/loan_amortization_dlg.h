@@ -3,6 +3,7 @@
 // payments, rate, principal, payment and balloon solved; "Schedule" then replaces the whole
 // document with the payment-by-payment schedule.
 
+#include "calculators/loan_amortization/amortization_schedule.h"
 #include "calculators/loan_amortization/payment_frequency.h"
 #include "entry/date.h"
 #include "entry/form_model.h"
@@ -33,11 +34,16 @@ protected:
     bool Solve(double& result) override;
 
 private:
+    // The loan as the last successful Calculate left it, today's date apart. Schedule works
+    // from it whatever the fields show since, also after a failed Calculate that has read new
+    // values into the members.
+    ScheduleTerms CalculatedTerms() const;
+    void KeepCalculatedTerms(int frequency);
+
     std::string m_preparedFor;
     int m_frequency = -1;
-    // The list's item when Calculate last succeeded: the schedule's frequency, whatever the
-    // list shows since.
-    int m_calculatedFrequency = MonthlyFrequency;
+    ScheduleTerms m_calculated;
+    std::string m_calculatedName; // what m_calculated.preparedFor shows
     double m_periodsPerYear = 0.0;
     double m_payment = 0.0;
     double m_balloon = 0.0;
