@@ -9,6 +9,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -48,6 +49,8 @@ public:
 
     // Pairs whose key belongs to a sub-form ("prefix.key"), used up as the sub-forms open.
     std::vector<Pair> subPairs;
+    // The bytes a form offered to save as a file (Export...).
+    std::optional<std::string> exported;
     // Each sub-form's fields as they stood when its OK closed it, keyed with their prefix.
     std::vector<std::pair<std::string, std::string>> subFields;
     // When set, an opened sub-form is handed here (with its key prefix) instead of being run,
@@ -88,6 +91,9 @@ public:
     void ControlChanged(int) override {}
     void EndForm(FormResult result) override { m_result = result; }
     FormResult RunSubForm(CFormModel& subForm) override;
+    void ExportFile(std::string_view, std::string_view bytes) override {
+        m_session.exported = std::string(bytes);
+    }
 
 private:
     void Type(const FieldKey& field, std::string_view value);

@@ -66,8 +66,13 @@ int CalculateButton(const CFormModel& form) {
     return form.DefaultButton() ? form.DefaultButton() : IDOK;
 }
 
-// Record, or the button that writes a schedule; 0 for a form that records nothing.
-int RecordButton(const CFormModel& form) {
+// Record, or the button that writes a schedule (csv: that exports it); 0 for a form that
+// records nothing.
+int RecordButton(const CFormModel& form, bool csv) {
+    if (csv) {
+        const ControlInfo* exportButton = ButtonNamed(form, "Export...");
+        return exportButton ? exportButton->id : 0;
+    }
     if (form.InfoOf(IDC_RECORD)) return IDC_RECORD;
     const ControlInfo* schedule = ButtonNamed(form, "Schedule");
     return schedule ? schedule->id : 0;
@@ -136,6 +141,8 @@ void Drive(const Problem& problem, CFormModel& form, CliHost& host, CliSession& 
     const std::vector<StepForm> stepForms =
         session.subPairs.empty() ? std::vector<StepForm>() : DescribedSteps(form);
     if (!CheckSubPairs(stepForms, session)) return;
+    if (problem.csv && !RecordButton(form, true))
+        return session.UsageError("--csv: the form has no schedule to export");
     const FieldKey* solve = problem.solve ? FindKey(host.Keys(), *problem.solve) : nullptr;
     if (problem.solve && !solve) return session.UsageError("unknown key '" + *problem.solve + "'");
     if (solve && !solve->unknownButton)
@@ -170,7 +177,7 @@ void Drive(const Problem& problem, CFormModel& form, CliHost& host, CliSession& 
     const size_t messagesBefore = session.Messages().size();
     host.Click(CalculateButton(form));
     if (session.Stopped()) return;
-    const int record = RecordButton(form);
+    const int record = RecordButton(form, problem.csv);
     if (!record) {
         // A form without Record stops at any message of its Calculate.
         if (session.Messages().size() != messagesBefore) session.Fail();
@@ -182,6 +189,10 @@ void Drive(const Problem& problem, CFormModel& form, CliHost& host, CliSession& 
         return session.Fail();
     }
     host.Click(record);
+    if (problem.csv) {
+        if (!session.exported) session.Fail();
+        return;
+    }
     // A schedule too large for the document closes the form too, but leaves nothing.
     if (!session.Stopped() &&
         (host.Result() != FormResult::Ok || !document.recorded || document.text.empty()))
@@ -252,7 +263,10 @@ Answer Solve(const Problem& problem, std::ostream& err, KeyCache* keys) {
     for (const FieldKey& field : host.Keys())
         answer.fields.emplace_back(field.key, FieldText(*form, field));
     answer.fields.insert(answer.fields.end(), session.subFields.begin(), session.subFields.end());
-    if (answer.done && document.recorded) answer.record = std::move(document.text);
+    if (answer.done && problem.csv)
+        answer.record = std::move(session.exported);
+    else if (answer.done && document.recorded)
+        answer.record = std::move(document.text);
     return answer;
 }
 

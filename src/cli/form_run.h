@@ -27,6 +27,7 @@ struct Problem {
     std::optional<std::string> solve;
     std::optional<CDate> today;
     std::vector<Pair> pairs; // in the order they are typed
+    bool csv = false;        // Export... in place of Record: the answer's record is the file
 };
 
 struct Answer {

@@ -27,6 +27,7 @@ struct Options {
     bool list = false;
     bool fields = false;
     bool json = false;
+    bool csv = false;
     std::optional<std::string> solve;
     std::optional<std::string> today;
     std::optional<std::string> form;
@@ -57,6 +58,8 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Opt
             options.fields = true;
         else if (arg == "--json")
             options.json = true;
+        else if (arg == "--csv")
+            options.csv = true;
         else if (arg == "--solve" || arg.starts_with("--solve=")) {
             if (!(options.solve = valueOf("--solve"))) return "--solve needs a KEY";
         } else if (arg == "--today" || arg.starts_with("--today=")) {
@@ -101,7 +104,7 @@ int PrintFormHelp(std::ostream& out, const FormEntry& entry) {
 }
 
 int RunForm(const FormEntry& entry, const Options& options, std::ostream& out, std::ostream& err) {
-    cli::Problem problem{&entry, options.solve, std::nullopt, options.pairs};
+    cli::Problem problem{&entry, options.solve, std::nullopt, options.pairs, options.csv};
     if (options.today && !(problem.today = cli::ParseToday(*options.today)))
         return UsageError(err, "--today needs a valid date M/D/YYYY, not '" + *options.today + "'");
     cli::Answer answer = cli::Solve(problem, err);
@@ -134,13 +137,14 @@ int RunKavrelCalc(std::span<const std::string> args, std::istream& in, std::ostr
                   std::ostream& err, std::span<const FormEntry> forms) {
     Options options;
     if (auto problem = ParseArguments(args, options)) return UsageError(err, *problem);
+    if (options.csv && options.json) return UsageError(err, "--csv and --json exclude each other");
     if (options.help && !options.form) {
         cli::PrintHelp(out);
         return 0;
     }
     if (options.batch) {
-        if (options.form || options.list || options.fields || options.json || options.solve ||
-            options.today)
+        if (options.form || options.list || options.fields || options.json || options.csv ||
+            options.solve || options.today)
             return UsageError(err, "--batch takes no form and no other option");
         return cli::RunBatch(in, out, forms);
     }

@@ -37,6 +37,9 @@ public:
     // A long computation (the amortization schedule) shows the wait cursor.
     virtual void BeginWait() {}
     virtual void EndWait() {}
+    // Offers bytes to be saved in a file that the user names, fileName being the suggestion;
+    // its extension names the kind of file. A host without files ignores it.
+    virtual void ExportFile(std::string_view /*fileName*/, std::string_view /*bytes*/) {}
     // The line of a list control that holds the insertion point, counted from 0; the list's
     // keystroke rule checks that line. Hosts that show no lists answer 0.
     virtual int CaretLine(int /*controlId*/) const { return 0; }

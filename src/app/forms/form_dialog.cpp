@@ -1,6 +1,7 @@
 #include "app/forms/form_dialog.h"
 
 #include "app/forms/form_feedback.h"
+#include "app/forms/save_file.h"
 #include "app/help/click_help.h"
 #include "app/help/help.h"
 #include "entry/form_model.h"
@@ -241,6 +242,12 @@ void CFormDialog::EndWait() {
     if (m_waits == 0) return;
     --m_waits;
     QApplication::restoreOverrideCursor();
+}
+
+void CFormDialog::ExportFile(std::string_view fileName, std::string_view bytes) {
+    SaveBytesAs(this, tr("Export"),
+                QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())),
+                QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 int CFormDialog::CaretLine(int controlId) const {

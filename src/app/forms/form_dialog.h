@@ -50,6 +50,7 @@ public:
     FormResult RunSubForm(CFormModel& subForm) override;
     void BeginWait() override;
     void EndWait() override;
+    void ExportFile(std::string_view fileName, std::string_view bytes) override;
     int CaretLine(int controlId) const override;
 
 public slots:

@@ -2,6 +2,7 @@
 
 #include "calculators/loan_amortization/loan_fields.h"
 #include "calculators/loan_amortization/payment_frequency.h"
+#include "calculators/loan_amortization/schedule_csv.h"
 #include "document/record_target.h"
 #include "engine/rate_solver.h"
 #include "engine/tvm.h"
@@ -74,8 +75,9 @@ CLoanAmortizationDlg::CLoanAmortizationDlg() : CFormModel(IDD, "Loan Amortizatio
     AddUnknownButton(IDC_LOAN_UNKNOWN_BALLOON);
     AddButton(IDC_CALCULATE, "&Calculate");
     AddButton(IDC_SCHEDULE, "&Schedule");
+    AddButton(IDC_EXPORT, "&Export...");
     AddButton(IDCANCEL, "Cancel");
-    SetButtons({IDC_CALCULATE, IDC_SCHEDULE, IDCANCEL});
+    SetButtons({IDC_CALCULATE, IDC_SCHEDULE, IDC_EXPORT, IDCANCEL});
 
     AddSection({0,
                 {{IDC_PREPARED_FOR_LABEL, IDC_PREPARED_FOR},
@@ -111,7 +113,8 @@ void CLoanAmortizationDlg::OnInitDialog() {
     m_unknown = SelectUnknown(Table(), IDC_LOAN_UNKNOWN_PAYMENT, IDC_LOAN_PAYMENT, m_savedText);
     m_periodsPerYear = PeriodsPerYear[MonthlyFrequency];
     Select(IDC_LOAN_FREQUENCY, MonthlyFrequency);
-    Enable(IDC_SCHEDULE, false);
+    for (int id : {+IDC_SCHEDULE, +IDC_EXPORT})
+        Enable(id, false);
     m_firstDue.SetToday();
     SetText(IDC_LOAN_FIRST_DUE_DATE, m_firstDue.Format());
 }
@@ -126,11 +129,17 @@ void CLoanAmortizationDlg::OnEditChange(int id) {
 }
 
 void CLoanAmortizationDlg::OnClicked(int id) {
-    if (id == IDC_SCHEDULE) {
-        if (IsEnabled(IDC_SCHEDULE)) BuildSchedule();
+    const bool enabled = IsEnabled(id);
+    switch (id) {
+    case IDC_SCHEDULE:
+        if (enabled) BuildSchedule();
         return;
+    case IDC_EXPORT:
+        if (enabled) ExportSchedule();
+        return;
+    default:
+        CFormModel::OnClicked(id);
     }
-    CFormModel::OnClicked(id);
 }
 
 void CLoanAmortizationDlg::OnCalculate() {
@@ -146,7 +155,8 @@ void CLoanAmortizationDlg::OnCalculate() {
     DoDataExchange(true);
     m_savedText = Text(m_unknown).substr(0, FieldTextLimit);
     KeepCalculatedTerms(frequency);
-    Enable(IDC_SCHEDULE, true);
+    for (int id : {+IDC_SCHEDULE, +IDC_EXPORT})
+        Enable(id, true);
 }
 
 void CLoanAmortizationDlg::KeepCalculatedTerms(int frequency) {
@@ -226,6 +236,10 @@ void CLoanAmortizationDlg::BuildSchedule() {
     }
     MessageText("len=" + FormatInt(static_cast<long>(text.size())), MessageIcon::Information);
     if (Host()) Host()->EndForm(FormResult::Ok);
+}
+
+void CLoanAmortizationDlg::ExportSchedule() {
+    if (Host()) Host()->ExportFile("schedule.csv", ScheduleCsv(CalculatedTerms()));
 }
 
 } // namespace kavrel

@@ -1,7 +1,7 @@
 #pragma once
 // Loan Amortization: an ordinary-annuity loan with an optional balloon, one of the number of
 // payments, rate, principal, payment and balloon solved; "Schedule" then replaces the whole
-// document with the payment-by-payment schedule.
+// document with the payment-by-payment schedule, and "Export..." saves it as CSV.
 
 #include "calculators/loan_amortization/amortization_schedule.h"
 #include "calculators/loan_amortization/payment_frequency.h"
@@ -15,7 +15,7 @@ namespace kavrel {
 class CLoanAmortizationDlg : public CFormModel {
 public:
     enum { IDD = 113, CommandId = 32791 };
-    enum : int { IDC_PREPARED_FOR = 130, IDC_SCHEDULE = 138 };
+    enum : int { IDC_PREPARED_FOR = 130, IDC_SCHEDULE = 138, IDC_EXPORT = 139 };
     static constexpr size_t PreparedForLimit = 42;
 
     CLoanAmortizationDlg();
@@ -25,6 +25,8 @@ public:
     // document holds text) and closes the form, unless the user declines, the schedule is
     // too large or there is no memory for the text.
     void BuildSchedule();
+    // Offers the schedule of the last Calculate as CSV, every payment of it.
+    void ExportSchedule();
 
 protected:
     void OnInitDialog() override;
@@ -34,9 +36,9 @@ protected:
     bool Solve(double& result) override;
 
 private:
-    // The loan as the last successful Calculate left it, today's date apart. Schedule works
-    // from it whatever the fields show since, also after a failed Calculate that has read new
-    // values into the members.
+    // The loan as the last successful Calculate left it, today's date apart. Schedule and Export
+    // work from it whatever the fields show since, also after a failed Calculate
+    // that has read new values into the members.
     ScheduleTerms CalculatedTerms() const;
     void KeepCalculatedTerms(int frequency);
 

@@ -1,10 +1,12 @@
 #include "calculators/loan_amortization/amortization_schedule.h"
+#include "calculators/loan_amortization/schedule_csv.h"
 #include "schedule_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <regex>
 
 namespace kavrel {
 namespace {
@@ -112,6 +114,81 @@ TEST(ScheduleInvariants, BalancesPortionsAndTotalsAgree) {
             EXPECT_LE(std::llabs(totalsPrincipal - principal), totalsCount);
         }
     }
+}
+
+// The records of a CSV text read as RFC 4180 says, strictly: every record ends in CR LF, a
+// field is either quoted (with "" for a quote) or holds no quote, CR or LF. Empty on any fault.
+std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
+    std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
+    bool quoted = false, closed = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        std::string& field = records.back().back();
+        const char c = text[i];
+        if (quoted) {
+            if (c != '"')
+                field += c;
+            else if (i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else
+                quoted = false, closed = true;
+        } else if (c == ',') {
+            records.back().emplace_back();
+            closed = false;
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            records.push_back(std::vector<std::string>(1));
+            closed = false;
+            ++i;
+        } else if (c == '"' && field.empty() && !closed) {
+            quoted = true;
+        } else if (c == '"' || c == '\r' || c == '\n' || closed) {
+            return {};
+        } else {
+            field += c;
+        }
+    }
+    // The last record ends in CR LF, which leaves one empty record behind it.
+    if (quoted || records.back() != std::vector<std::string>(1)) return {};
+    records.pop_back();
+    return records;
+}
+
+// The CSV holds what the schedule prints, payment by payment, in fields that a spreadsheet
+// types as numbers and dates; the document's limit on the schedule's length does not apply.
+TEST(ScheduleCsv, ParsesIntoThePrintedPayments) {
+    const std::regex amount("-?[0-9]+\\.[0-9]{2}");
+    for (const LoanCase& c : Loans) {
+        SCOPED_TRACE(c.name);
+        const ScheduleTerms terms =
+            Loan(c.perYear, c.frequency, c.n, c.rate, c.principal, c.balloon, CDate(1, 31, 2001));
+        std::string text;
+        ASSERT_TRUE(AppendSchedule(terms, text));
+        std::vector<ScheduleRow> printed = ScheduleRows(text);
+        std::erase_if(printed, [](const ScheduleRow& row) { return row.totals; });
+        const auto records = ParseCsv(ScheduleCsv(terms));
+        ASSERT_EQ(records.size(), printed.size() + 1);
+        EXPECT_EQ(records[0], (std::vector<std::string>{"Number", "Due Date", "Payment",
+                                                        "Principal", "Interest", "Balance"}));
+        for (size_t k = 0; k < printed.size(); ++k) {
+            const std::vector<std::string>& r = records[k + 1];
+            ASSERT_EQ(r.size(), 6u) << k;
+            EXPECT_EQ(r[0], std::to_string(printed[k].number));
+            // " 2/28/01" printed, 2001-02-28 exported.
+            const std::string& due = printed[k].due;
+            EXPECT_EQ(r[1].size(), 10u);
+            EXPECT_EQ(LeadingInteger(r[1].substr(5, 2)), LeadingInteger(due.substr(0, 2)));
+            EXPECT_EQ(r[1].substr(8, 2) + r[1].substr(2, 2), due.substr(3, 2) + due.substr(6, 2));
+            const long long cents[] = {printed[k].paid, printed[k].principal, printed[k].interest,
+                                       printed[k].balance};
+            for (int column = 2; column < 6; ++column) {
+                EXPECT_TRUE(std::regex_match(r[column], amount)) << r[column];
+                EXPECT_EQ(std::llround(LeadingDouble(r[column]) * 100), cents[column - 2]);
+            }
+        }
+    }
+    const ScheduleTerms tooLong = Loan(12, "Monthly", 900, 6, 100000, 0, CDate(1, 1, 2001));
+    std::string text;
+    ASSERT_FALSE(AppendSchedule(tooLong, text));
+    EXPECT_EQ(ParseCsv(ScheduleCsv(tooLong)).size(), 901u);
 }
 
 // The due dates of the payment lines, each in its 8 columns, joined by '|'.
