@@ -1,5 +1,5 @@
 # Debian packages the build, the tests and the gallery need; sourced by the scripts.
-KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev"
+KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev"
 KAVREL_TEST_PACKAGES="poppler-utils locales xauth xvfb fonts-liberation desktop-file-utils appstream clang libclang-rt-14-dev"
 KAVREL_SCREENSHOT_PACKAGES="xauth xvfb"
 

@@ -6,6 +6,7 @@
 namespace kavrel {
 
 class CFormModel;
+struct ChartData;
 
 enum class MessageIcon { Warning, Stop, Information, Question };
 enum class MessageButtons { Ok, YesNo };
@@ -40,6 +41,8 @@ public:
     // Offers bytes to be saved in a file that the user names, fileName being the suggestion;
     // its extension names the kind of file. A host without files ignores it.
     virtual void ExportFile(std::string_view /*fileName*/, std::string_view /*bytes*/) {}
+    // Draws the chart in a window of its own. A host without windows ignores it.
+    virtual void ShowChart(const ChartData& /*chart*/) {}
     // The line of a list control that holds the insertion point, counted from 0; the list's
     // keystroke rule checks that line. Hosts that show no lists answer 0.
     virtual int CaretLine(int /*controlId*/) const { return 0; }

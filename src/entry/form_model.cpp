@@ -431,6 +431,7 @@ void CFormModel::OnCalculate() {
     DoDataExchange(false);
     m_savedText = std::string(Clip(Text(m_unknown)));
     Enable(IDC_RECORD, true);
+    OnCalculated();
 }
 
 void CFormModel::WriteRecord(ITextSink& out) {

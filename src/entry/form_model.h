@@ -155,6 +155,8 @@ protected:
     // Solves the current unknown into its value; false stops the Calculate (a message has
     // been shown).
     virtual bool Solve(double& /*result*/) { return false; }
+    // The end of a Calculate that succeeded: the values hold the inputs and the result.
+    virtual void OnCalculated() {}
     // Writes the record block; the default is the title and one line per field.
     virtual void WriteRecord(ITextSink& out);
     virtual void OnRecord();

@@ -1,5 +1,6 @@
 #include "app/forms/form_dialog.h"
 
+#include "app/charts/chart_window.h"
 #include "app/forms/form_feedback.h"
 #include "app/forms/save_file.h"
 #include "app/help/click_help.h"
@@ -248,6 +249,13 @@ void CFormDialog::ExportFile(std::string_view fileName, std::string_view bytes) 
     SaveBytesAs(this, tr("Export"),
                 QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())),
                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+// The window belongs to the form: the modal form leaves it usable, and closes it with itself.
+void CFormDialog::ShowChart(const ChartData& chart) {
+    auto* window = new CChartWindow(chart, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 int CFormDialog::CaretLine(int controlId) const {

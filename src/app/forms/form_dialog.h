@@ -51,6 +51,7 @@ public:
     void BeginWait() override;
     void EndWait() override;
     void ExportFile(std::string_view fileName, std::string_view bytes) override;
+    void ShowChart(const ChartData& chart) override;
     int CaretLine(int controlId) const override;
 
 public slots:

@@ -3,6 +3,7 @@
 #include "engine/math_errors.h"
 #include "engine/rate_solver.h"
 #include "engine/tvm.h"
+#include "entry/chart_data.h"
 #include "resources/strings.h"
 
 #include <cmath>
@@ -24,6 +25,21 @@ constexpr FieldInfo Fields[] = {
 
 CAnnuityFvDlg::CAnnuityFvDlg(int captionId) : CAnnuityDlg(IDD, captionId, IDS_SAVE_CAPTION) {
     BuildFromTable(Fields);
+    AddButton(IDC_CHART, "C&hart...");
+    SetButtons({IDC_CALCULATE, IDC_RECORD, IDC_CHART, IDCANCEL});
+}
+
+void CAnnuityFvDlg::OnInitDialog() {
+    CAnnuityDlg::OnInitDialog();
+    Enable(IDC_CHART, false);
+}
+
+void CAnnuityFvDlg::OnClicked(int id) {
+    if (id == IDC_CHART) {
+        if (IsEnabled(IDC_CHART)) ShowChart();
+        return;
+    }
+    CAnnuityDlg::OnClicked(id);
 }
 
 FieldTable CAnnuityFvDlg::Table() const {
@@ -64,6 +80,25 @@ bool CAnnuityFvDlg::Solve(double& result) {
         return false;
     }
     return true;
+}
+
+void CAnnuityFvDlg::OnCalculated() {
+    m_chartedPayments = m_paymentCount;
+    m_chartedRate = PeriodRateNow();
+    m_chartedPayment = m_payment;
+    Enable(IDC_CHART, true);
+}
+
+void CAnnuityFvDlg::ShowChart() {
+    ChartData chart;
+    chart.title = Caption();
+    chart.balanceName = "Value";
+    const double i = m_chartedRate;
+    const double t = TimingFactor(i);
+    chart.points = GrowthPoints(m_chartedPayments, [&](double period) {
+        return m_chartedPayment * t * (std::pow(1 + i, period) - 1) / i;
+    });
+    if (Host()) Host()->ShowChart(chart);
 }
 
 } // namespace kavrel

@@ -1,6 +1,6 @@
 #pragma once
 // Save and Sinking Fund: level payments that grow to a future value. Save pays at the start
-// of each period, Sinking Fund at its end.
+// of each period, Sinking Fund at its end. "Chart..." draws the balance over the payments.
 
 #include "calculators/annuity/annuity_dlg.h"
 
@@ -15,12 +15,22 @@ public:
     FieldTable Table() const override;
 
 protected:
+    void OnInitDialog() override;
+    void OnClicked(int id) override;
     bool Solve(double& result) override;
+    void OnCalculated() override;
 
 private:
     double* OwnValue(int) override { return &m_futureValue; }
+    // The balance after each payment of the last successful Calculate, with its interest to
+    // the end of the period.
+    void ShowChart();
 
     double m_futureValue = 0.0;
+    // What the chart draws, kept by the last successful Calculate.
+    double m_chartedPayments = 0.0;
+    double m_chartedRate = 0.0; // per payment period
+    double m_chartedPayment = 0.0;
 };
 
 } // namespace kavrel

@@ -1,6 +1,7 @@
 #include "calculators/compound/compound_dlg.h"
 
 #include "engine/math_errors.h"
+#include "entry/chart_data.h"
 
 #include <cmath>
 
@@ -48,6 +49,8 @@ CCompoundDlg::CCompoundDlg() : CFormModel(IDD, "Compound Interest") {
     AddEdit(IDC_FUTURE_VALUE, EditRule::Decimal);
     AddUnknownButton(IDC_UNKNOWN_FUTURE_VALUE);
     AddStandardButtons();
+    AddButton(IDC_CHART, "C&hart...");
+    SetButtons({IDC_CALCULATE, IDC_RECORD, IDC_CHART, IDCANCEL});
 
     LayoutSection section{IDC_UNKNOWN_GROUP, {}};
     for (const FieldInfo& field : Fields)
@@ -71,6 +74,15 @@ void CCompoundDlg::OnInitDialog() {
     m_unknown = SelectUnknown(Table(), IDC_UNKNOWN_FUTURE_VALUE, IDC_FUTURE_VALUE, m_savedText);
     SetText(IDC_PERIODS_PER_YEAR, "4");
     Enable(IDC_RECORD, false);
+    Enable(IDC_CHART, false);
+}
+
+void CCompoundDlg::OnClicked(int id) {
+    if (id == IDC_CHART) {
+        if (IsEnabled(IDC_CHART)) ShowChart();
+        return;
+    }
+    CFormModel::OnClicked(id);
 }
 
 bool CCompoundDlg::Solve(double& result) {
@@ -98,6 +110,23 @@ bool CCompoundDlg::Solve(double& result) {
         return false;
     }
     return true;
+}
+
+void CCompoundDlg::OnCalculated() {
+    m_chartedPresentValue = m_presentValue;
+    m_chartedGrowth = 1.0 + m_annualRate / 100.0 / m_periodsPerYear;
+    m_chartedPeriods = m_periods;
+    Enable(IDC_CHART, true);
+}
+
+void CCompoundDlg::ShowChart() {
+    ChartData chart;
+    chart.title = Caption();
+    chart.balanceName = "Value";
+    chart.points = GrowthPoints(m_chartedPeriods, [this](double period) {
+        return m_chartedPresentValue * std::pow(m_chartedGrowth, period);
+    });
+    if (Host()) Host()->ShowChart(chart);
 }
 
 } // namespace kavrel

@@ -6,6 +6,7 @@
 #include "document/record_target.h"
 #include "engine/rate_solver.h"
 #include "engine/tvm.h"
+#include "entry/chart_data.h"
 #include "entry/date_field.h"
 #include "entry/number_text.h"
 #include "resources/strings.h"
@@ -76,8 +77,9 @@ CLoanAmortizationDlg::CLoanAmortizationDlg() : CFormModel(IDD, "Loan Amortizatio
     AddButton(IDC_CALCULATE, "&Calculate");
     AddButton(IDC_SCHEDULE, "&Schedule");
     AddButton(IDC_EXPORT, "&Export...");
+    AddButton(IDC_CHART, "C&hart...");
     AddButton(IDCANCEL, "Cancel");
-    SetButtons({IDC_CALCULATE, IDC_SCHEDULE, IDC_EXPORT, IDCANCEL});
+    SetButtons({IDC_CALCULATE, IDC_SCHEDULE, IDC_EXPORT, IDC_CHART, IDCANCEL});
 
     AddSection({0,
                 {{IDC_PREPARED_FOR_LABEL, IDC_PREPARED_FOR},
@@ -113,7 +115,7 @@ void CLoanAmortizationDlg::OnInitDialog() {
     m_unknown = SelectUnknown(Table(), IDC_LOAN_UNKNOWN_PAYMENT, IDC_LOAN_PAYMENT, m_savedText);
     m_periodsPerYear = PeriodsPerYear[MonthlyFrequency];
     Select(IDC_LOAN_FREQUENCY, MonthlyFrequency);
-    for (int id : {+IDC_SCHEDULE, +IDC_EXPORT})
+    for (int id : {+IDC_SCHEDULE, +IDC_EXPORT, +IDC_CHART})
         Enable(id, false);
     m_firstDue.SetToday();
     SetText(IDC_LOAN_FIRST_DUE_DATE, m_firstDue.Format());
@@ -137,6 +139,9 @@ void CLoanAmortizationDlg::OnClicked(int id) {
     case IDC_EXPORT:
         if (enabled) ExportSchedule();
         return;
+    case IDC_CHART:
+        if (enabled) ShowChart();
+        return;
     default:
         CFormModel::OnClicked(id);
     }
@@ -155,7 +160,7 @@ void CLoanAmortizationDlg::OnCalculate() {
     DoDataExchange(true);
     m_savedText = Text(m_unknown).substr(0, FieldTextLimit);
     KeepCalculatedTerms(frequency);
-    for (int id : {+IDC_SCHEDULE, +IDC_EXPORT})
+    for (int id : {+IDC_SCHEDULE, +IDC_EXPORT, +IDC_CHART})
         Enable(id, true);
 }
 
@@ -240,6 +245,25 @@ void CLoanAmortizationDlg::BuildSchedule() {
 
 void CLoanAmortizationDlg::ExportSchedule() {
     if (Host()) Host()->ExportFile("schedule.csv", ScheduleCsv(CalculatedTerms()));
+}
+
+void CLoanAmortizationDlg::ShowChart() {
+    const ScheduleTerms terms = CalculatedTerms();
+    ChartData chart;
+    chart.title = Caption();
+    chart.balanceName = "Remaining Principal";
+    chart.dated = true;
+    const std::vector<size_t> sample = ChartSample(static_cast<size_t>(terms.payments));
+    size_t next = 0;
+    PaymentRows rows(terms);
+    PaymentRow row;
+    while (next < sample.size() && rows.Next(row)) {
+        if (static_cast<size_t>(row.number - 1) != sample[next]) continue;
+        ++next;
+        chart.points.push_back({static_cast<double>(row.number), row.due, row.balance, row.payment,
+                                row.principal, row.interest});
+    }
+    if (Host()) Host()->ShowChart(chart);
 }
 
 } // namespace kavrel

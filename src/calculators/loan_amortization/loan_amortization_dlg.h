@@ -1,7 +1,8 @@
 #pragma once
 // Loan Amortization: an ordinary-annuity loan with an optional balloon, one of the number of
 // payments, rate, principal, payment and balloon solved; "Schedule" then replaces the whole
-// document with the payment-by-payment schedule, and "Export..." saves it as CSV.
+// document with the payment-by-payment schedule, "Export..." saves it as CSV and "Chart..."
+// draws it.
 
 #include "calculators/loan_amortization/amortization_schedule.h"
 #include "calculators/loan_amortization/payment_frequency.h"
@@ -27,6 +28,8 @@ public:
     void BuildSchedule();
     // Offers the schedule of the last Calculate as CSV, every payment of it.
     void ExportSchedule();
+    // Draws the remaining principal and each payment's portions over the due dates.
+    void ShowChart();
 
 protected:
     void OnInitDialog() override;
@@ -36,9 +39,9 @@ protected:
     bool Solve(double& result) override;
 
 private:
-    // The loan as the last successful Calculate left it, today's date apart. Schedule and Export
-    // work from it whatever the fields show since, also after a failed Calculate
-    // that has read new values into the members.
+    // The loan as the last successful Calculate left it, today's date apart. Schedule, Export
+    // and Chart work from it whatever the fields show since, also after a failed Calculate that
+    // has read new values into the members.
     ScheduleTerms CalculatedTerms() const;
     void KeepCalculatedTerms(int frequency);
 
