@@ -15,7 +15,7 @@ using test::BufferTarget;
 using test::RecordingHost;
 
 enum { Name = 130, FirstDue = 131, Frequency = 30, Count = 31, Rate = 32, Principal = 33 };
-enum { Payment = 34, Balloon = 35, Schedule = 138 };
+enum { Payment = 34, Balloon = 35, Schedule = 138, Export = 139, Chart = 1006 };
 enum { UnknownCount = 41, UnknownRate = 42, UnknownPrincipal = 43, UnknownPayment = 44 };
 enum { UnknownBalloon = 45 };
 
@@ -48,7 +48,8 @@ TEST(LoanAmortization, OpensWithPaymentUnknownMonthlyAndToday) {
         EXPECT_EQ(f.dlg.Text(id), "") << id;
     EXPECT_FALSE(f.dlg.IsEnabled(Payment));
     EXPECT_TRUE(f.dlg.IsChecked(UnknownPayment));
-    EXPECT_FALSE(f.dlg.IsEnabled(Schedule));
+    for (int id : {+Schedule, +Export, +Chart})
+        EXPECT_FALSE(f.dlg.IsEnabled(id)) << id;
 }
 
 struct SolveCase {
