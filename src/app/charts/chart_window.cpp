@@ -71,8 +71,8 @@ private:
 
 } // namespace
 
-CChartWindow::CChartWindow(ChartData data, QWidget* parent)
-    : QDialog(parent), m_data(std::move(data)), m_chart(new QChart) {
+CChartWindow::CChartWindow(ChartData chart, QWidget* parent)
+    : QDialog(parent), m_data(std::move(chart)), m_chart(new QChart) {
     setWindowTitle(QString::fromStdString(m_data.title));
     setSizeGripEnabled(true);
     for (const ChartPoint& point : m_data.points)

@@ -21,7 +21,7 @@ namespace kavrel {
 class CChartWindow : public QDialog {
     Q_OBJECT
 public:
-    CChartWindow(ChartData data, QWidget* parent);
+    CChartWindow(ChartData chart, QWidget* parent);
     ~CChartWindow() override;
 
     QChart* Chart() const { return m_chart; }
