@@ -1,4 +1,5 @@
 #pragma once
+// The installer from start to end: choosing the target, copying, registering, the last message.
 
 #include "install_session.h"
 
@@ -11,6 +12,6 @@ namespace kavrel::install {
 bool AcceptInstallPath(InstallSession& session, const std::string& fieldText);
 
 // The whole installation, from choosing the target to the final message.
-void RunInstall(InstallSystem& system, InstallUi& ui);
+void RunInstall(IInstallSystem& system, IInstallUi& ui);
 
 } // namespace kavrel::install

@@ -1,4 +1,5 @@
 #pragma once
+// What the installer copies and which program-group items it adds.
 
 #include "install_platform.h"
 
@@ -8,11 +9,11 @@
 
 namespace kavrel::install {
 
-inline constexpr std::string_view kGroupName = "Kavrel";
-inline constexpr std::string_view kProgramManager = "PROGMAN";
-inline constexpr std::uint64_t kRequiredFreeKilobytes = 600;
+inline constexpr std::string_view GroupName = "Kavrel";
+inline constexpr std::string_view ProgramManagerService = "PROGMAN";
+inline constexpr std::uint64_t RequiredFreeKilobytes = 600;
 // The length limit of the path field.
-inline constexpr std::size_t kMaxTargetLength = 255;
+inline constexpr std::size_t MaxTargetLength = 255;
 
 struct ProgramItem {
     std::string file;

@@ -6,9 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    kavrel::install::linux_system::LinuxInstallSystem system(
+    kavrel::install::linux_system::CLinuxInstallSystem system(
         kavrel::install::linux_system::RunningProgramPath());
-    kavrel::install::qt::QtInstallUi ui;
+    kavrel::install::qt::CQtInstallUi ui;
     kavrel::install::RunInstall(system, ui);
     // Whatever happened has been told to the user already.
     return 0;

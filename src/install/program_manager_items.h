@@ -1,4 +1,5 @@
 #pragma once
+// The program group and its items.
 
 #include "install_session.h"
 

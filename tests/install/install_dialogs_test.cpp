@@ -8,8 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using kavrel::install::qt::CopyProgressDialog;
-using kavrel::install::qt::InstallDialog;
+using kavrel::install::qt::CCopyDlg;
+using kavrel::install::qt::CInstallDlg;
 
 class InstallDialogsTest : public QObject {
     Q_OBJECT
@@ -33,7 +33,7 @@ void InstallDialogsTest::okKeepsTheDialogOpenUntilThePathIsAccepted() {
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
     std::vector<std::string> seen;
-    InstallDialog dialog("/home/someone/Kavrel", [&](const std::string& text) {
+    CInstallDlg dialog("/home/someone/Kavrel", [&](const std::string& text) {
         seen.push_back(text);
         return text.starts_with('/');
     });
@@ -51,7 +51,7 @@ void InstallDialogsTest::okKeepsTheDialogOpenUntilThePathIsAccepted() {
 
 void InstallDialogsTest::cancelEndsWithoutCheckingThePath() {
     int checks = 0;
-    InstallDialog dialog("/x", [&](const std::string&) { return ++checks > 0; });
+    CInstallDlg dialog("/x", [&](const std::string&) { return ++checks > 0; });
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
@@ -60,7 +60,7 @@ void InstallDialogsTest::cancelEndsWithoutCheckingThePath() {
 }
 
 void InstallDialogsTest::theDialogSitsCentredAcrossAndAboveTheMiddle() {
-    InstallDialog dialog("/x", [](const std::string&) { return true; });
+    CInstallDlg dialog("/x", [](const std::string&) { return true; });
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Kavrel"));
     const QRect screen = dialog.screen()->geometry();
@@ -75,7 +75,7 @@ void InstallDialogsTest::theDialogSitsCentredAcrossAndAboveTheMiddle() {
 
 void InstallDialogsTest::everyWayOfClosingTheCopyDialogAsksFirst() {
     int commands = 0;
-    CopyProgressDialog dialog([&] { ++commands; });
+    CCopyDlg dialog([&] { ++commands; });
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -85,11 +85,11 @@ void InstallDialogsTest::everyWayOfClosingTheCopyDialogAsksFirst() {
 }
 
 void InstallDialogsTest::theCopyDialogShowsTheFileBeingCopied() {
-    kavrel::install::qt::QtInstallUi ui;
-    auto copy = ui.openCopyDialog([] {});
-    copy->showFileName("kavrel.hlp");
-    copy->processPendingEvents();
-    auto* dialog = qobject_cast<CopyProgressDialog*>([] {
+    kavrel::install::qt::CQtInstallUi ui;
+    auto copy = ui.OpenCopyDialog([] {});
+    copy->ShowFileName("kavrel.hlp");
+    copy->ProcessPendingEvents();
+    auto* dialog = qobject_cast<CCopyDlg*>([] {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (widget->objectName() == "COPY") return widget;
         return static_cast<QWidget*>(nullptr);

@@ -10,7 +10,7 @@ namespace {
 using testing::FakeWindowsSystem;
 using testing::ScriptedUi;
 
-const std::vector<std::string> kWindowsFiles = {
+const std::vector<std::string> WindowsFiles = {
     "kavrel.exe", "kavrel.hlp",   "kavrel.cnt",  "readme.txt",   "media.doc",      "file_id.diz",
     "vendor.txt", "overview.txt", "version.txt", "vendinfo.diz", "kavrel-calc.exe"};
 
@@ -32,7 +32,7 @@ std::string OnlyMessage(const ScriptedUi& ui) {
 struct Machine {
     FakeWindowsSystem system;
     ScriptedUi ui;
-    Machine() { system.addSourceFiles(); }
+    Machine() { system.AddSourceFiles(); }
     void run() { RunInstall(system, ui); }
 };
 
@@ -51,10 +51,10 @@ TEST(RunInstall, InstallsEveryFileAndReportsCompletion) {
     m.ui.dialogAnswers = {"C:\\Program Files\\Kavrel"};
     m.run();
     std::vector<std::string> expected;
-    for (const auto& name : kWindowsFiles)
+    for (const auto& name : WindowsFiles)
         expected.push_back("C:\\Program Files\\Kavrel\\" + name);
     EXPECT_EQ(m.system.copied, expected);
-    EXPECT_EQ(m.ui.shownFiles, kWindowsFiles);
+    EXPECT_EQ(m.ui.shownFiles, WindowsFiles);
     EXPECT_EQ(m.system.files.at("C:\\Program Files\\Kavrel\\media.doc"), "new media.doc");
     EXPECT_EQ(OnlyMessage(m.ui), "Kavrel: Installation is complete");
     EXPECT_EQ(m.ui.messages.at(0).icon, MessageIcon::None);
@@ -118,7 +118,7 @@ TEST(RunInstall, CreatesOnlyTheLastLevelOfTheTarget) {
     created.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
     created.run();
     EXPECT_TRUE(created.system.directories.contains("D:\\Apps\\Kavrel"));
-    EXPECT_EQ(created.system.copied.size(), kWindowsFiles.size());
+    EXPECT_EQ(created.system.copied.size(), WindowsFiles.size());
 }
 
 TEST(RunInstall, OverwritesFilesInAnExistingTarget) {
@@ -157,7 +157,7 @@ TEST(RunInstall, AnsweringNoLetsTheCopyGoOn) {
     m.ui.quitAnswers = {false, false};
     m.run();
     EXPECT_EQ(m.ui.questions.size(), 2u);
-    EXPECT_EQ(m.system.copied.size(), kWindowsFiles.size());
+    EXPECT_EQ(m.system.copied.size(), WindowsFiles.size());
     EXPECT_EQ(Captions(m.ui), Strings{"Kavrel"});
 }
 

@@ -20,7 +20,7 @@ struct PathCase {
 };
 
 // Drives of the fake: A removable, C and D fixed, E CD-ROM, N network, R RAM disk.
-const PathCase kPathCases[] = {
+const PathCase PathCases[] = {
     {"C:\\Program Files\\Kavrel", 0, ""},
     {"C:\\", 0, ""},
     {"A:\\Kavrel", 0, ""},
@@ -62,7 +62,7 @@ TEST_P(InstallPathCheck, ReturnsItsCodeAndTheOkButtonReportsIt) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, InstallPathCheck, ::testing::ValuesIn(kPathCases));
+INSTANTIATE_TEST_SUITE_P(Paths, InstallPathCheck, ::testing::ValuesIn(PathCases));
 
 TEST(AcceptInstallPath, StoresThePathWithoutOneTrailingBackslash) {
     const struct {
@@ -100,7 +100,7 @@ TEST(AcceptInstallPath, ReadsAtMost255Characters) {
 }
 
 TEST(FreeKilobytes, MultipliesTheThreeFiguresWithoutOverflow) {
-    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+    constexpr std::uint64_t Max = std::numeric_limits<std::uint64_t>::max();
     const struct {
         DiskSpace space;
         std::uint64_t kilobytes;
@@ -112,7 +112,7 @@ TEST(FreeKilobytes, MultipliesTheThreeFiguresWithoutOverflow) {
         // 4 KB clusters, 2^31 of them free: 8 TB.
         {{8, 512, std::uint64_t{1} << 31}, std::uint64_t{1} << 33},
         {{1u << 16, 1u << 16, 1u << 16}, std::uint64_t{1} << 38},
-        {{std::uint64_t{1} << 32, std::uint64_t{1} << 32, 2}, kMax / 1024},
+        {{std::uint64_t{1} << 32, std::uint64_t{1} << 32, 2}, Max / 1024},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FreeKilobytes(c.space), c.kilobytes)

@@ -17,7 +17,7 @@
 namespace kavrel::install {
 namespace {
 
-using linux_system::LinuxInstallSystem;
+using linux_system::CLinuxInstallSystem;
 using testing::ReadTextFile;
 using testing::ScopedEnv;
 using testing::ScratchDir;
@@ -52,7 +52,7 @@ std::string MakeSourceFolder(const std::string& root) {
 
 TEST(LinuxInstallPath, RefusesRelativePathsAndUnsuitableFilesystems) {
     ScratchDir scratch;
-    LinuxInstallSystem system("/opt/dist/install");
+    CLinuxInstallSystem system("/opt/dist/install");
     const struct {
         std::string path;
         int check;
@@ -74,8 +74,8 @@ TEST(LinuxInstallPath, RefusesRelativePathsAndUnsuitableFilesystems) {
 
 TEST(LinuxInstallPath, RefusesARamDisk) {
     if (MountedType("/dev/shm") != "tmpfs") GTEST_SKIP() << "/dev/shm is not a tmpfs here";
-    LinuxInstallSystem system("/opt/dist/install");
-    EXPECT_EQ(system.driveType("/dev/shm/Kavrel"), DriveType::RamDisk);
+    CLinuxInstallSystem system("/opt/dist/install");
+    EXPECT_EQ(system.GetDriveType("/dev/shm/Kavrel"), DriveType::RamDisk);
     EXPECT_EQ(CheckInstallPath(system, "/dev/shm/Kavrel"), 1);
 }
 
@@ -83,46 +83,46 @@ TEST(LinuxInstallPath, RefusesARamDisk) {
 class LinuxInstallRun : public ::testing::Test {
 protected:
     LinuxInstallRun()
-        : home_(scratch_.path() + "/home dir"), source_(MakeSourceFolder(scratch_.path())),
-          homeEnv_("HOME", home_), configEnv_("XDG_CONFIG_HOME", home_ + "/config"),
-          dataEnv_("XDG_DATA_HOME", home_ + "/data") {
-        ::mkdir(home_.c_str(), 0755);
+        : m_home(m_scratch.path() + "/home dir"), m_source(MakeSourceFolder(m_scratch.path())),
+          m_homeEnv("HOME", m_home), m_configEnv("XDG_CONFIG_HOME", m_home + "/config"),
+          m_dataEnv("XDG_DATA_HOME", m_home + "/data") {
+        ::mkdir(m_home.c_str(), 0755);
     }
 
     ScriptedUi Run(const std::string& target) {
-        LinuxInstallSystem system(source_ + "/install");
+        CLinuxInstallSystem system(m_source + "/install");
         ScriptedUi ui;
         ui.dialogAnswers = {target};
         RunInstall(system, ui);
         return ui;
     }
 
-    std::string applications() const { return home_ + "/data/applications"; }
+    std::string applications() const { return m_home + "/data/applications"; }
 
-    ScratchDir scratch_;
-    std::string home_;
-    std::string source_;
-    ScopedEnv homeEnv_;
-    ScopedEnv configEnv_;
-    ScopedEnv dataEnv_;
+    ScratchDir m_scratch;
+    std::string m_home;
+    std::string m_source;
+    ScopedEnv m_homeEnv;
+    ScopedEnv m_configEnv;
+    ScopedEnv m_dataEnv;
 };
 
 TEST_F(LinuxInstallRun, CopiesTheFilesAndAddsTheKavrelSubmenu) {
-    const std::string target = home_ + "/Kavrel";
+    const std::string target = m_home + "/Kavrel";
     const ScriptedUi ui = Run(target);
     EXPECT_EQ(ui.offeredTargets, std::vector<std::string>{target});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Installation is complete");
 
     for (const auto& name : InstallFileList("")) {
-        EXPECT_EQ(ReadTextFile(target + "/" + name), ReadTextFile(source_ + "/" + name)) << name;
+        EXPECT_EQ(ReadTextFile(target + "/" + name), ReadTextFile(m_source + "/" + name)) << name;
     }
     struct stat program {};
     ASSERT_EQ(::stat((target + "/kavrel").c_str(), &program), 0);
     EXPECT_EQ(program.st_mode & 0777, 0755u);
     EXPECT_EQ(testing::FileNamesIn(target).size(), 11u) << "no temporary file is left behind";
 
-    const std::string menu = ReadTextFile(home_ + "/config/menus/applications-merged/kavrel.menu");
+    const std::string menu = ReadTextFile(m_home + "/config/menus/applications-merged/kavrel.menu");
     EXPECT_NE(menu.find("<Name>Kavrel</Name>"), std::string::npos) << menu;
     EXPECT_NE(menu.find("<Directory>kavrel.directory</Directory>"), std::string::npos);
     EXPECT_NE(menu.find("<Category>X-Kavrel</Category>"), std::string::npos);
@@ -142,7 +142,7 @@ TEST_F(LinuxInstallRun, CopiesTheFilesAndAddsTheKavrelSubmenu) {
     std::vector<std::string> entries;
     for (const auto& name : testing::FileNamesIn(applications()))
         entries.push_back(applications() + "/" + name);
-    entries.push_back(home_ + "/data/desktop-directories/kavrel.directory");
+    entries.push_back(m_home + "/data/desktop-directories/kavrel.directory");
     for (const auto& entry : entries) {
         const auto run = testing::ValidateDesktopFile(entry);
         if (!run.available) GTEST_SKIP() << "desktop-file-validate was not found";
@@ -152,9 +152,9 @@ TEST_F(LinuxInstallRun, CopiesTheFilesAndAddsTheKavrelSubmenu) {
 }
 
 TEST_F(LinuxInstallRun, ASecondRunOverwritesTheFilesAndTheEntries) {
-    const std::string target = home_ + "/Kavrel";
+    const std::string target = m_home + "/Kavrel";
     Run(target);
-    WriteTextFile(source_ + "/readme.txt", "a newer readme\n");
+    WriteTextFile(m_source + "/readme.txt", "a newer readme\n");
     const ScriptedUi ui = Run(target + "/");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Installation is complete");
@@ -163,22 +163,22 @@ TEST_F(LinuxInstallRun, ASecondRunOverwritesTheFilesAndTheEntries) {
 }
 
 TEST_F(LinuxInstallRun, AMissingSourceFileStopsTheCopy) {
-    ::unlink((source_ + "/vendor.txt").c_str());
-    const ScriptedUi ui = Run(home_ + "/Kavrel");
+    ::unlink((m_source + "/vendor.txt").c_str());
+    const ScriptedUi ui = Run(m_home + "/Kavrel");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, "File Error");
-    EXPECT_EQ(testing::FileNamesIn(home_ + "/Kavrel").size(), 6u);
+    EXPECT_EQ(testing::FileNamesIn(m_home + "/Kavrel").size(), 6u);
     EXPECT_TRUE(testing::FileNamesIn(applications()).empty());
 }
 
 TEST_F(LinuxInstallRun, AMenuStoreThatCannotBeOpenedIsReportedAfterTheCopy) {
     // A file where the data directory should be: not even root can make directories in it.
-    WriteTextFile(home_ + "/data", "not a directory");
-    const ScriptedUi ui = Run(home_ + "/Kavrel");
+    WriteTextFile(m_home + "/data", "not a directory");
+    const ScriptedUi ui = Run(m_home + "/Kavrel");
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, "Windows is busy. Please run Install again!");
     EXPECT_EQ(ui.messages[1].caption, "DDE Error");
-    EXPECT_EQ(testing::FileNamesIn(home_ + "/Kavrel").size(), 11u);
+    EXPECT_EQ(testing::FileNamesIn(m_home + "/Kavrel").size(), 11u);
 }
 
 // Every directory on the way to `path` must let other users through.
@@ -197,7 +197,7 @@ bool OthersCanReach(const std::string& path) {
     if (::geteuid() == 0 &&
         (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
         ::_exit(3);
-    LinuxInstallSystem system(source + "/install");
+    CLinuxInstallSystem system(source + "/install");
     ScriptedUi ui;
     ui.dialogAnswers = {locked + "/Kavrel", locked};
     RunInstall(system, ui);
@@ -210,12 +210,12 @@ bool OthersCanReach(const std::string& path) {
 }
 
 TEST_F(LinuxInstallRun, AReadOnlyDirectoryCanBeNeitherCreatedInNorCopiedInto) {
-    const std::string locked = scratch_.path() + "/locked";
+    const std::string locked = m_scratch.path() + "/locked";
     ::mkdir(locked.c_str(), 0555);
-    ::chmod(scratch_.path().c_str(), 0755);
+    ::chmod(m_scratch.path().c_str(), 0755);
     if (::geteuid() == 0 && !OthersCanReach(locked))
         GTEST_SKIP() << "an unprivileged user cannot reach " << locked;
-    EXPECT_EXIT(InstallIntoReadOnlyDirectory(source_, locked), ::testing::ExitedWithCode(0),
+    EXPECT_EXIT(InstallIntoReadOnlyDirectory(m_source, locked), ::testing::ExitedWithCode(0),
                 "captions=Drive;File Error;files=0");
 }
 

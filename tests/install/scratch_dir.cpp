@@ -17,29 +17,29 @@ namespace fs = std::filesystem;
 ScratchDir::ScratchDir() {
     std::string pattern = std::string(KAVREL_INSTALL_SCRATCH_DIR) + "/run-XXXXXX";
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make " + pattern);
-    path_ = pattern;
+    m_path = pattern;
 }
 
 ScratchDir::~ScratchDir() {
     std::error_code ignored;
     // Directories made read-only by a test must be writable again to be emptied.
-    for (auto it = fs::recursive_directory_iterator(path_, ignored);
+    for (auto it = fs::recursive_directory_iterator(m_path, ignored);
          it != fs::recursive_directory_iterator(); it.increment(ignored))
         if (it->is_directory(ignored))
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(path_, ignored);
+    fs::remove_all(m_path, ignored);
 }
 
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old;
     ::setenv(name, value.c_str(), 1);
 }
 
 ScopedEnv::~ScopedEnv() {
-    if (old_)
-        ::setenv(name_.c_str(), old_->c_str(), 1);
+    if (m_old)
+        ::setenv(m_name.c_str(), m_old->c_str(), 1);
     else
-        ::unsetenv(name_.c_str());
+        ::unsetenv(m_name.c_str());
 }
 
 void WriteTextFile(const std::string& path, const std::string& text, unsigned mode) {

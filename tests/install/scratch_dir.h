@@ -1,4 +1,5 @@
 #pragma once
+// Scratch directories, environment variables and files for tests on the real system.
 
 #include <cstdlib>
 #include <filesystem>
@@ -17,10 +18,10 @@ public:
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return m_path; }
 
 private:
-    std::string path_;
+    std::string m_path;
 };
 
 // Sets an environment variable for the life of the object.
@@ -32,8 +33,8 @@ public:
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
-    std::string name_;
-    std::optional<std::string> old_;
+    std::string m_name;
+    std::optional<std::string> m_old;
 };
 
 void WriteTextFile(const std::string& path, const std::string& text, unsigned mode = 0644);

@@ -1,4 +1,5 @@
 #pragma once
+// Files written whole or not at all.
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,6 @@
 #pragma once
+// The freedesktop files the installer writes: desktop entries, directory entries and the
+// merged menu, and the program-group commands they are made from.
 
 #include <optional>
 #include <string>

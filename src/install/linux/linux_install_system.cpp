@@ -19,7 +19,7 @@ std::string RunningProgramPath() {
     return failure ? std::string() : path.string();
 }
 
-std::string LinuxInstallSystem::defaultTarget() const {
+std::string CLinuxInstallSystem::GetDefaultTarget() const {
     std::string home;
     if (const char* value = std::getenv("HOME"); value && value[0] == '/')
         home = value;
@@ -30,35 +30,35 @@ std::string LinuxInstallSystem::defaultTarget() const {
     return home + "/Kavrel";
 }
 
-DriveType LinuxInstallSystem::driveType(const std::string& root) {
+DriveType CLinuxInstallSystem::GetDriveType(const std::string& root) {
     return FilesystemDriveType(root);
 }
 
-std::optional<DiskSpace> LinuxInstallSystem::diskSpace(const std::string& root) {
+std::optional<DiskSpace> CLinuxInstallSystem::GetDiskFreeSpace(const std::string& root) {
     return FilesystemSpace(root);
 }
 
-bool LinuxInstallSystem::changeDirectory(const std::string& path) {
+bool CLinuxInstallSystem::SetCurrentDirectory(const std::string& path) {
     return ::chdir(path.c_str()) == 0;
 }
 
-bool LinuxInstallSystem::createDirectory(const std::string& path) {
+bool CLinuxInstallSystem::CreateDirectory(const std::string& path) {
     return ::mkdir(path.c_str(), 0755) == 0;
 }
 
-bool LinuxInstallSystem::copyFile(const std::string& from, const std::string& to) {
+bool CLinuxInstallSystem::CopyFile(const std::string& from, const std::string& to) {
     return CopyFileAtomically(from, to) == 0;
 }
 
-std::unique_ptr<ProgramGroupLink> LinuxInstallSystem::connectProgramGroup(const std::string&,
-                                                                          const std::string&) {
-    lastError_ = 0;
+std::unique_ptr<IProgramGroupLink> CLinuxInstallSystem::ConnectProgramGroup(const std::string&,
+                                                                            const std::string&) {
+    m_lastError = 0;
     const auto paths = MenuStorePathsFromEnvironment();
     if (!paths) {
-        lastError_ = ENOENT;
+        m_lastError = ENOENT;
         return nullptr;
     }
-    return OpenMenuStore(*paths, lastError_);
+    return OpenMenuStore(*paths, m_lastError);
 }
 
 } // namespace kavrel::install::linux_system

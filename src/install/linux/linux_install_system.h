@@ -1,4 +1,5 @@
 #pragma once
+// The installer's system on Linux.
 
 #include "install_platform.h"
 
@@ -10,35 +11,35 @@ namespace kavrel::install::linux_system {
 std::string RunningProgramPath();
 
 // Files and drives through POSIX calls; the program group through the freedesktop menu.
-class LinuxInstallSystem final : public InstallSystem {
+class CLinuxInstallSystem final : public IInstallSystem {
 public:
-    explicit LinuxInstallSystem(std::string ownPath) : ownPath_(std::move(ownPath)) {}
+    explicit CLinuxInstallSystem(std::string ownPath) : m_ownPath(std::move(ownPath)) {}
 
-    PathStyle pathStyle() const override { return PathStyle::Posix; }
-    std::string_view executableSuffix() const override { return {}; }
-    std::string defaultTarget() const override;
-    std::string ownPath() const override { return ownPath_; }
+    PathStyle GetPathStyle() const override { return PathStyle::Posix; }
+    std::string_view GetExecutableSuffix() const override { return {}; }
+    std::string GetDefaultTarget() const override;
+    std::string GetOwnPath() const override { return m_ownPath; }
 
-    DriveType driveType(const std::string& root) override;
-    std::optional<DiskSpace> diskSpace(const std::string& root) override;
+    DriveType GetDriveType(const std::string& root) override;
+    std::optional<DiskSpace> GetDiskFreeSpace(const std::string& root) override;
 
-    bool changeDirectory(const std::string& path) override;
-    bool createDirectory(const std::string& path) override;
-    bool copyFile(const std::string& from, const std::string& to) override;
+    bool SetCurrentDirectory(const std::string& path) override;
+    bool CreateDirectory(const std::string& path) override;
+    bool CopyFile(const std::string& from, const std::string& to) override;
 
-    std::unique_ptr<ProgramGroupLink> connectProgramGroup(const std::string& service,
-                                                          const std::string& topic) override;
-    int programGroupLastError() const override { return lastError_; }
+    std::unique_ptr<IProgramGroupLink> ConnectProgramGroup(const std::string& service,
+                                                           const std::string& topic) override;
+    int GetLastProgramGroupError() const override { return m_lastError; }
     // The menu is files, not a running program: there is nothing to start, and no window to
     // restore or to disable while the commands run.
-    void startProgramHidden(const std::string&) override {}
-    bool findProgramManagerWindow() override { return true; }
-    void holdProgramManagerWindow() override {}
-    void releaseProgramManagerWindow() override {}
+    void StartProgramHidden(const std::string&) override {}
+    bool FindProgramManagerWindow() override { return true; }
+    void HoldProgramManagerWindow() override {}
+    void ReleaseProgramManagerWindow() override {}
 
 private:
-    std::string ownPath_;
-    int lastError_ = 0;
+    std::string m_ownPath;
+    int m_lastError = 0;
 };
 
 } // namespace kavrel::install::linux_system

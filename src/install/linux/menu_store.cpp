@@ -26,12 +26,12 @@ bool IsExecutableFile(const std::string& path) {
            (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0;
 }
 
-class MenuStoreLink final : public ProgramGroupLink {
+class CMenuStoreLink final : public IProgramGroupLink {
 public:
-    MenuStoreLink(MenuStorePaths paths, int& error) : paths_(std::move(paths)), error_(error) {}
+    CMenuStoreLink(MenuStorePaths paths, int& error) : m_paths(std::move(paths)), m_error(error) {}
 
-    bool execute(const std::string& command) override {
-        error_ = 0;
+    bool Execute(const std::string& command) override {
+        m_error = 0;
         const auto parsed = ParseProgramGroupCommand(command);
         if (!parsed) return Fail(EINVAL);
         if (parsed->kind == ProgramGroupCommand::Kind::CreateGroup)
@@ -41,7 +41,7 @@ public:
 
 private:
     bool Fail(int error) {
-        error_ = error;
+        m_error = error;
         return false;
     }
 
@@ -49,29 +49,29 @@ private:
     bool CreateGroup(const std::string& group) {
         const std::string slug = MenuSlug(group);
         if (const int error = WriteFileAtomically(
-                paths_.desktopDirectories + "/" + slug + ".directory", DirectoryEntryText(group)))
+                m_paths.desktopDirectories + "/" + slug + ".directory", DirectoryEntryText(group)))
             return Fail(error);
-        if (const int error = WriteFileAtomically(paths_.mergedMenus + "/" + slug + ".menu",
+        if (const int error = WriteFileAtomically(m_paths.mergedMenus + "/" + slug + ".menu",
                                                   MergedMenuText(group)))
             return Fail(error);
-        group_ = group;
+        m_group = group;
         return true;
     }
 
     // Like Program Manager, an item goes into the group made last on this conversation.
     bool AddItem(const std::string& path, const std::string& title) {
-        if (!group_) return Fail(ENOENT);
+        if (!m_group) return Fail(ENOENT);
         const std::string file =
-            paths_.applications + "/" + MenuSlug(*group_) + "-" + MenuSlug(title) + ".desktop";
+            m_paths.applications + "/" + MenuSlug(*m_group) + "-" + MenuSlug(title) + ".desktop";
         if (const int error = WriteFileAtomically(
-                file, ItemEntryText(*group_, path, title, IsExecutableFile(path))))
+                file, ItemEntryText(*m_group, path, title, IsExecutableFile(path))))
             return Fail(error);
         return true;
     }
 
-    MenuStorePaths paths_;
-    int& error_;
-    std::optional<std::string> group_;
+    MenuStorePaths m_paths;
+    int& m_error;
+    std::optional<std::string> m_group;
 };
 
 } // namespace
@@ -84,7 +84,7 @@ std::optional<MenuStorePaths> MenuStorePathsFromEnvironment() {
                           *data + "/desktop-directories"};
 }
 
-std::unique_ptr<ProgramGroupLink> OpenMenuStore(const MenuStorePaths& paths, int& error) {
+std::unique_ptr<IProgramGroupLink> OpenMenuStore(const MenuStorePaths& paths, int& error) {
     for (const std::string* directory :
          {&paths.mergedMenus, &paths.applications, &paths.desktopDirectories}) {
         std::error_code failure;
@@ -98,7 +98,7 @@ std::unique_ptr<ProgramGroupLink> OpenMenuStore(const MenuStorePaths& paths, int
             return nullptr;
         }
     }
-    return std::make_unique<MenuStoreLink>(paths, error);
+    return std::make_unique<CMenuStoreLink>(paths, error);
 }
 
 } // namespace kavrel::install::linux_system

@@ -1,4 +1,5 @@
 #pragma once
+// The freedesktop menu as the installer's program-group service.
 
 #include "install_platform.h"
 
@@ -21,6 +22,6 @@ std::optional<MenuStorePaths> MenuStorePathsFromEnvironment();
 
 // Opens the store, creating its directories; on failure returns nullptr and sets `error`.
 // The link records the errno of each failed command in `error`.
-std::unique_ptr<ProgramGroupLink> OpenMenuStore(const MenuStorePaths& paths, int& error);
+std::unique_ptr<IProgramGroupLink> OpenMenuStore(const MenuStorePaths& paths, int& error);
 
 } // namespace kavrel::install::linux_system
