@@ -12,23 +12,22 @@ namespace {
 
 enum class TargetOutcome { Ready, ChooseAgain };
 
-// The field's limit counts characters; a cut inside a UTF-8 sequence would leave a path that
-// names no directory the user typed.
-std::string FirstCharacters(const std::string& text, std::size_t count) {
-    std::size_t end = 0;
-    for (std::size_t seen = 0; end < text.size(); ++end) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
-        if (startsCharacter && seen++ == count) break;
-    }
-    return text.substr(0, end);
+// What the copy needs: the files as they are in the source directory, in whole kilobytes. A
+// file that cannot be read counts as none; its copy fails later with its own message.
+std::uint64_t PayloadKilobytes(const InstallSession& session) {
+    std::uint64_t bytes = 0;
+    for (const auto& name : InstallFileList(session.system.GetExecutableSuffix()))
+        bytes += session.system.GetFileSize(session.sourceDirectory + name).value_or(0);
+    return bytes / 1024 + (bytes % 1024 != 0);
 }
 
-// Checks the space on the chosen drive and makes sure the directory exists.
+// Checks the space on the chosen drive and makes sure the directory exists and takes files,
+// so that a copy does not stop half-way for a reason known beforehand.
 TargetOutcome PrepareTarget(InstallSession& session) {
     const PathStyle style = session.system.GetPathStyle();
     const std::string& target = session.targetDirectory;
     if (FreeKilobytes(session.system.GetDiskFreeSpace(DriveRoot(style, target))) <
-        RequiredFreeKilobytes) {
+        PayloadKilobytes(session)) {
         session.ui.ShowMessage(text::Format(text::NotEnoughSpace, DriveName(style, target)),
                                text::CaptionDriveSpace, MessageIcon::Warning);
         return TargetOutcome::ChooseAgain;
@@ -41,13 +40,17 @@ TargetOutcome PrepareTarget(InstallSession& session) {
                                text::CaptionDrive, MessageIcon::Warning);
         return TargetOutcome::ChooseAgain;
     }
+    if (!session.system.CanWriteTo(directory)) {
+        session.ui.ShowMessage(text::Format(text::CannotWriteTo, directory), text::CaptionDrive,
+                               MessageIcon::Warning);
+        return TargetOutcome::ChooseAgain;
+    }
     return TargetOutcome::Ready;
 }
 
 } // namespace
 
-bool AcceptInstallPath(InstallSession& session, const std::string& fieldText) {
-    const std::string path = FirstCharacters(fieldText, MaxTargetLength);
+bool AcceptInstallPath(InstallSession& session, const std::string& path) {
     const PathStyle style = session.system.GetPathStyle();
     if (const int check = CheckInstallPath(session.system, path); check != PathAcceptable) {
         session.ui.Beep();
@@ -80,7 +83,7 @@ void RunInstall(IInstallSystem& system, IInstallUi& ui) {
     default:
         break;
     }
-    if (AddProgramManagerItems(session))
+    if (AddProgramManagerItems(session) && AssociateHelpFiles(session))
         ui.ShowMessage(text::InstallationComplete, text::CaptionKavrel, MessageIcon::None);
     else
         ui.ShowMessage(text::ProgramGroupProblem, text::CaptionDdeError, MessageIcon::Warning);

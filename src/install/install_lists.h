@@ -11,9 +11,10 @@ namespace kavrel::install {
 
 inline constexpr std::string_view GroupName = "Kavrel";
 inline constexpr std::string_view ProgramManagerService = "PROGMAN";
-inline constexpr std::uint64_t RequiredFreeKilobytes = 600;
-// The length limit of the path field.
+// The longest target path, in bytes.
 inline constexpr std::size_t MaxTargetLength = 255;
+// Shows the help file and the text files; the desktop's items open them with it.
+inline constexpr std::string_view HelpViewerProgram = "kavrel-help";
 
 struct ProgramItem {
     std::string file;
@@ -21,7 +22,7 @@ struct ProgramItem {
 };
 
 // The files copied, in order: the program, its help, the text files, then the command-line
-// calculator.
+// calculator and the help viewer.
 std::vector<std::string> InstallFileList(std::string_view executableSuffix);
 std::vector<ProgramItem> ProgramItemList(std::string_view executableSuffix);
 

@@ -1,5 +1,6 @@
 #include "install_path.h"
 
+#include "install_lists.h"
 #include "install_texts.h"
 
 #include <limits>
@@ -25,6 +26,7 @@ int CheckDriveLetterPath(IInstallSystem& system, std::string_view text) {
 int CheckPosixPath(IInstallSystem& system, std::string_view text) {
     if (text.empty()) return PathBadDrive;
     if (text.front() != '/') return PathMissingSeparator;
+    if (text.find('%') != std::string_view::npos) return PathHasPercent;
     if (!IsUsableDrive(system.GetDriveType(std::string(text)))) return PathBadDrive;
     return PathAcceptable;
 }
@@ -36,6 +38,8 @@ char PathSeparator(PathStyle style) {
 }
 
 int CheckInstallPath(IInstallSystem& system, std::string_view text) {
+    // Refused whole rather than cut: a cut path names a directory the user did not type.
+    if (text.size() > MaxTargetLength) return PathTooLong;
     return system.GetPathStyle() == PathStyle::DriveLetter ? CheckDriveLetterPath(system, text)
                                                            : CheckPosixPath(system, text);
 }
@@ -49,6 +53,10 @@ std::string_view InstallPathMessage(PathStyle style, int check) {
         return text::MissingColon;
     case PathMissingSeparator:
         return drive ? text::MissingBackslash : text::MissingSlash;
+    case PathTooLong:
+        return text::PathTooLong;
+    case PathHasPercent:
+        return text::PathHasPercent;
     default:
         return {};
     }

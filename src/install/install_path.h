@@ -16,6 +16,8 @@ enum InstallPathCheck : int {
     PathBadDrive = 1,
     PathMissingColon = 2,
     PathMissingSeparator = 3,
+    PathTooLong = 4,
+    PathHasPercent = 5, // POSIX only: desktop entries cannot launch such paths
 };
 
 char PathSeparator(PathStyle style);

@@ -50,6 +50,10 @@ public:
     virtual bool SetCurrentDirectory(const std::string& path) = 0;
     // Creates the last level only; every parent must exist.
     virtual bool CreateDirectory(const std::string& path) = 0;
+    // Whether files can be made in an existing directory.
+    virtual bool CanWriteTo(const std::string& directory) = 0;
+    // nullopt when the file cannot be read.
+    virtual std::optional<std::uint64_t> GetFileSize(const std::string& path) = 0;
     // Overwrites an existing target.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
 
@@ -62,6 +66,9 @@ public:
     // Restores the manager window, brings it to the top and disables it.
     virtual void HoldProgramManagerWindow() = 0;
     virtual void ReleaseProgramManagerWindow() = 0;
+    // Makes the help viewer copied into `directory` (which ends with a separator) the program
+    // that opens the program's help files; false when that could not be recorded.
+    virtual bool AssociateHelpFiles(const std::string& directory) = 0;
 };
 
 enum class MessageIcon { None, Warning, Question };

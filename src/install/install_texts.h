@@ -19,12 +19,15 @@ inline constexpr std::string_view MissingColon = "Missing ':' !";
 inline constexpr std::string_view MissingBackslash = "Missing '\\' !";
 inline constexpr std::string_view DriveIncorrect = "Drive incorrect !";
 inline constexpr std::string_view MissingSlash = "Missing '/' !";
+inline constexpr std::string_view PathTooLong = "The path is longer than 255 bytes.";
+inline constexpr std::string_view PathHasPercent = "The path cannot contain '%'.";
 
 // "%s" stands for the drive letter, or the whole path on a POSIX system.
 inline constexpr std::string_view NotEnoughSpace =
     "Not enough space on '%s' Drive. Please select another drive..";
 inline constexpr std::string_view CannotCreateDirectory =
     "Cannot create directory %s. Please select another name or drive...";
+inline constexpr std::string_view CannotWriteTo = "Cannot write to '%s'.";
 inline constexpr std::string_view QuitCopy =
     "Installation is not complete! Are you sure you want to quit?";
 inline constexpr std::string_view FileCopyError =

@@ -45,4 +45,10 @@ int AddProgramManagerItems(InstallSession& session) {
     return result;
 }
 
+int AssociateHelpFiles(InstallSession& session) {
+    if (session.system.AssociateHelpFiles(session.targetDirectory)) return 1;
+    session.ui.ShowMessage(text::CannotAddItems, text::CaptionDdeError, MessageIcon::Warning);
+    return 0;
+}
+
 } // namespace kavrel::install

@@ -66,6 +66,12 @@ bool FakeWindowsSystem::CreateDirectory(const std::string& path) {
     return true;
 }
 
+std::optional<std::uint64_t> FakeWindowsSystem::GetFileSize(const std::string& path) {
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    return file->second.size();
+}
+
 bool FakeWindowsSystem::CopyFile(const std::string& from, const std::string& to) {
     const auto source = files.find(from);
     if (source == files.end() || !directories.contains(ParentOf(to))) return false;

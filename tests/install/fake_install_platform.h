@@ -25,12 +25,14 @@ public:
     PathStyle GetPathStyle() const override { return PathStyle::DriveLetter; }
     std::string_view GetExecutableSuffix() const override { return ".exe"; }
     std::string GetDefaultTarget() const override { return "C:\\Program Files\\Kavrel"; }
-    std::string GetOwnPath() const override { return m_ownPath; }
+    std::string GetOwnPath() const override { return "C:\\Dist\\INSTALL.EXE"; }
 
     DriveType GetDriveType(const std::string& root) override;
     std::optional<DiskSpace> GetDiskFreeSpace(const std::string& root) override;
     bool SetCurrentDirectory(const std::string& path) override;
     bool CreateDirectory(const std::string& path) override;
+    bool CanWriteTo(const std::string& directory) override { return !readOnly.contains(directory); }
+    std::optional<std::uint64_t> GetFileSize(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
 
     std::unique_ptr<IProgramGroupLink> ConnectProgramGroup(const std::string& service,
@@ -40,13 +42,14 @@ public:
     bool FindProgramManagerWindow() override { return managerWindow; }
     void HoldProgramManagerWindow() override { windowLog.push_back("hold"); }
     void ReleaseProgramManagerWindow() override { windowLog.push_back("release"); }
+    bool AssociateHelpFiles(const std::string&) override { return !associationRefused; }
 
     // Puts every file of the installer's list into the source directory.
     void AddSourceFiles();
-    std::string m_ownPath = "C:\\Dist\\INSTALL.EXE";
 
     std::map<char, FakeDrive> drives;
     std::set<std::string> directories;
+    std::set<std::string> readOnly;
     std::map<std::string, std::string> files;
     std::vector<std::string> copied; // targets, in order
 
@@ -60,6 +63,7 @@ public:
     std::vector<std::string> commands;
     std::vector<std::string> started;
     std::vector<std::string> windowLog;
+    bool associationRefused = false;
     int connections = 0;
 
 private:

@@ -27,6 +27,8 @@ void InstallDialogsTest::okKeepsTheDialogOpenUntilThePathIsAccepted_data() {
     QTest::addColumn<bool>("accepted");
     QTest::newRow("accepted") << "/home/someone/Kavrel" << true;
     QTest::newRow("refused") << "Kavrel" << false;
+    // The check refuses a path that is too long; the field never cuts one short.
+    QTest::newRow("long") << QString("/" + QString(300, 'k')) << true;
 }
 
 void InstallDialogsTest::okKeepsTheDialogOpenUntilThePathIsAccepted() {
@@ -41,7 +43,6 @@ void InstallDialogsTest::okKeepsTheDialogOpenUntilThePathIsAccepted() {
     auto* field = dialog.findChild<QLineEdit*>("pathField");
     QVERIFY(field);
     QCOMPARE(field->text(), QString("/home/someone/Kavrel"));
-    QCOMPARE(field->maxLength(), 255);
     field->setText(typed);
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(seen, std::vector<std::string>{typed.toStdString()});

@@ -51,6 +51,7 @@ struct FailureCase {
     const char* message; // before the final problem message
     const char* caption;
     std::size_t commandsSent;
+    bool associationRefused = false;
 };
 
 const char* const WindowsBusy = "Windows is busy. Please run Install again!";
@@ -75,6 +76,7 @@ const FailureCase Failures[] = {
     {"GroupRefusedWithoutCode", true, false, true, 0, 0, 0, NoGroup, "DDE Error", 1},
     {"ThirdItemRefused", true, false, true, 0, 3, 0x4009, NoItems, "DDE Error", 4},
     {"FirstItemRefusedWithoutCode", true, false, true, 0, 1, 0, NoItems, "DDE Error", 2},
+    {"HelpFilesNotAssociated", true, false, true, 0, {}, 0, NoItems, "DDE Error", 6, true},
 };
 
 class ProgramGroupFailure : public ::testing::TestWithParam<FailureCase> {};
@@ -89,11 +91,12 @@ TEST_P(ProgramGroupFailure, IsReportedAndLeavesTheFilesInstalled) {
     system.connectError = c.connectError;
     system.failCommandAt = c.failCommandAt;
     system.commandError = c.commandError;
+    system.associationRefused = c.associationRefused;
     ScriptedUi ui;
     ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
     RunInstall(system, ui);
 
-    EXPECT_EQ(system.copied.size(), 11u);
+    EXPECT_EQ(system.copied.size(), 12u);
     EXPECT_EQ(system.commands.size(), c.commandsSent);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, c.message);

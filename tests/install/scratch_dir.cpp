@@ -30,9 +30,12 @@ ScratchDir::~ScratchDir() {
     fs::remove_all(m_path, ignored);
 }
 
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : m_name(name) {
+ScopedEnv::ScopedEnv(const char* name, const std::optional<std::string>& value) : m_name(name) {
     if (const char* old = std::getenv(name)) m_old = old;
-    ::setenv(name, value.c_str(), 1);
+    if (value)
+        ::setenv(name, value->c_str(), 1);
+    else
+        ::unsetenv(name);
 }
 
 ScopedEnv::~ScopedEnv() {
@@ -63,19 +66,20 @@ std::vector<std::string> FileNamesIn(const std::string& directory) {
     return names;
 }
 
-ValidatorRun ValidateDesktopFile(const std::string& path) {
-    ValidatorRun run;
-    const std::string validator = KAVREL_DESKTOP_FILE_VALIDATE;
-    if (validator.empty()) return run;
-    run.available = true;
+ToolRun RunTool(const std::vector<std::string>& arguments) {
+    ToolRun run;
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) throw std::runtime_error("pipe");
+    std::vector<char*> argv;
+    for (const auto& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     const pid_t child = ::fork();
     if (child == 0) {
         ::dup2(pipeFds[1], STDOUT_FILENO);
         ::dup2(pipeFds[1], STDERR_FILENO);
         ::close(pipeFds[0]);
-        ::execl(validator.c_str(), validator.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
     ::close(pipeFds[1]);
@@ -86,13 +90,16 @@ ValidatorRun ValidateDesktopFile(const std::string& path) {
     ::close(pipeFds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
     return run;
 }
 
-bool ReportsAProblem(const ValidatorRun& run) {
-    return run.exitCode != 0 || run.output.find("error:") != std::string::npos ||
-           run.output.find("warning:") != std::string::npos;
+std::string DesktopFileProblems(const std::string& path) {
+    const ToolRun run = RunTool({"desktop-file-validate", path});
+    const bool problem = run.exitCode != 0 || run.output.find("error:") != std::string::npos ||
+                         run.output.find("warning:") != std::string::npos;
+    return problem ? path + ": " + run.output + " (exit " + std::to_string(run.exitCode) + ")"
+                   : std::string();
 }
 
 } // namespace kavrel::install::testing

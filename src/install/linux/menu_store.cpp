@@ -4,21 +4,12 @@
 #include "desktop_entry.h"
 
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kavrel::install::linux_system {
 
 namespace {
-
-std::optional<std::string> BaseDirectory(const char* variable, const char* fallbackUnderHome) {
-    if (const char* value = std::getenv(variable); value && value[0] == '/') return value;
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] != '/') return std::nullopt;
-    return std::string(home) + "/" + fallbackUnderHome;
-}
 
 bool IsExecutableFile(const std::string& path) {
     struct stat info {};
@@ -28,7 +19,7 @@ bool IsExecutableFile(const std::string& path) {
 
 class CMenuStoreLink final : public IProgramGroupLink {
 public:
-    CMenuStoreLink(MenuStorePaths paths, int& error) : m_paths(std::move(paths)), m_error(error) {}
+    CMenuStoreLink(DesktopPaths paths, int& error) : m_paths(std::move(paths)), m_error(error) {}
 
     bool Execute(const std::string& command) override {
         m_error = 0;
@@ -69,35 +60,17 @@ private:
         return true;
     }
 
-    MenuStorePaths m_paths;
+    DesktopPaths m_paths;
     int& m_error;
     std::optional<std::string> m_group;
 };
 
 } // namespace
 
-std::optional<MenuStorePaths> MenuStorePathsFromEnvironment() {
-    const auto config = BaseDirectory("XDG_CONFIG_HOME", ".config");
-    const auto data = BaseDirectory("XDG_DATA_HOME", ".local/share");
-    if (!config || !data) return std::nullopt;
-    return MenuStorePaths{*config + "/menus/applications-merged", *data + "/applications",
-                          *data + "/desktop-directories"};
-}
-
-std::unique_ptr<IProgramGroupLink> OpenMenuStore(const MenuStorePaths& paths, int& error) {
+std::unique_ptr<IProgramGroupLink> OpenMenuStore(const DesktopPaths& paths, int& error) {
     for (const std::string* directory :
-         {&paths.mergedMenus, &paths.applications, &paths.desktopDirectories}) {
-        std::error_code failure;
-        std::filesystem::create_directories(*directory, failure);
-        if (failure) {
-            error = failure.value();
-            return nullptr;
-        }
-        if (::access(directory->c_str(), W_OK | X_OK) != 0) {
-            error = errno;
-            return nullptr;
-        }
-    }
+         {&paths.mergedMenus, &paths.applications, &paths.desktopDirectories})
+        if ((error = MakeWritableDirectory(*directory)) != 0) return nullptr;
     return std::make_unique<CMenuStoreLink>(paths, error);
 }
 

@@ -1,7 +1,6 @@
 #include "install_dialogs.h"
 
 #include "center_dialog.h"
-#include "install_lists.h"
 #include "install_texts.h"
 
 #include <QCloseEvent>
@@ -44,7 +43,7 @@ CInstallDlg::CInstallDlg(const QString& target, std::function<bool(const std::st
     auto* pathLabel = new QLabel(ToQString(text::CopyFilesTo), this);
     pathLabel->setBuddy(m_pathField);
     m_pathField->setObjectName("pathField");
-    m_pathField->setMaxLength(static_cast<int>(MaxTargetLength));
+    // No length limit: a longer path is refused by the check, never cut short.
     m_pathField->setText(target);
     pathRow->addWidget(pathLabel);
     pathRow->addWidget(m_pathField, 1);
