@@ -14,6 +14,8 @@ expected="./bin/kavrel
 ./bin/kavrel-help
 ./share/applications/org.kavrel.Kavrel.desktop
 ./share/applications/org.kavrel.KavrelHelp.desktop
+./share/doc/kavrel/changelog.gz
+./share/doc/kavrel/copyright
 ./share/doc/kavrel/media.doc
 ./share/doc/kavrel/overview.txt
 ./share/doc/kavrel/readme.txt
