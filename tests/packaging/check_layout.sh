@@ -21,6 +21,9 @@ expected="./bin/kavrel
 ./share/doc/kavrel/readme.txt
 ./share/icons/hicolor/scalable/apps/org.kavrel.Kavrel.svg
 ./share/kavrel/kavrel.hlp
+./share/man/man1/kavrel-calc.1.gz
+./share/man/man1/kavrel-help.1.gz
+./share/man/man1/kavrel.1.gz
 ./share/metainfo/org.kavrel.Kavrel.metainfo.xml
 ./share/mime/packages/kavrel.xml"
 if [ "$actual" != "$expected" ]; then
