@@ -14,6 +14,7 @@ expected="./bin/kavrel
 ./bin/kavrel-help
 ./share/applications/org.kavrel.Kavrel.desktop
 ./share/applications/org.kavrel.KavrelHelp.desktop
+./share/bash-completion/completions/kavrel-calc
 ./share/doc/kavrel/changelog.gz
 ./share/doc/kavrel/copyright
 ./share/doc/kavrel/media.doc
