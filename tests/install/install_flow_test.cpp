@@ -154,6 +154,10 @@ const FlowCase FlowCases[] = {
       "Install again..."}},
 };
 
+void PrintTo(const FlowCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class InstallFlow : public ::testing::TestWithParam<FlowCase> {};
 
 TEST_P(InstallFlow, ShowsItsMessagesAndCopiesWhatItShould) {
@@ -180,7 +184,7 @@ TEST_P(InstallFlow, ShowsItsMessagesAndCopiesWhatItShould) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, InstallFlow, ::testing::ValuesIn(FlowCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(RunInstall, CopiesEveryFileInOrderOverAnyOldOnes) {
     FakeWindowsSystem system;

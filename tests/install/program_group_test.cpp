@@ -55,6 +55,7 @@ struct FailureCase {
 };
 
 const char* const WindowsBusy = "Windows is busy. Please run Install again!";
+const char* const ManagerBusy = "Windows PM is busy. Please run Install again!";
 const char* const NoGroup = "Could not make main menu item!";
 const char* const NoItems = "Could not add sub-menu items!";
 
@@ -62,22 +63,17 @@ const char* const NoItems = "Could not add sub-menu items!";
 const FailureCase Failures[] = {
     {"ManagerNotRunning", false, false, true, 0, {}, 0, WindowsBusy, "DDE Error", 0},
     {"ManagerRefusesWithACode", false, true, true, 0x400A, {}, 0, WindowsBusy, "DDE Error", 0},
-    {"NoManagerWindow",
-     true,
-     false,
-     false,
-     0,
-     {},
-     0,
-     "Windows PM is busy. Please run Install again!",
-     "Install Error",
-     0},
+    {"NoManagerWindow", true, false, false, 0, {}, 0, ManagerBusy, "Install Error", 0},
     {"GroupRefused", true, false, true, 0, 0, 0x4009, NoGroup, "DDE Error", 1},
     {"GroupRefusedWithoutCode", true, false, true, 0, 0, 0, NoGroup, "DDE Error", 1},
     {"ThirdItemRefused", true, false, true, 0, 3, 0x4009, NoItems, "DDE Error", 4},
     {"FirstItemRefusedWithoutCode", true, false, true, 0, 1, 0, NoItems, "DDE Error", 2},
     {"HelpFilesNotAssociated", true, false, true, 0, {}, 0, NoItems, "DDE Error", 6, true},
 };
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ProgramGroupFailure : public ::testing::TestWithParam<FailureCase> {};
 
@@ -111,7 +107,7 @@ TEST_P(ProgramGroupFailure, IsReportedAndLeavesTheFilesInstalled) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, ProgramGroupFailure, ::testing::ValuesIn(Failures),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(OpenDdeConversation, StartsTheManagerOnceWhenItIsNotRunning) {
     FakeWindowsSystem system;
