@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The manual pages format without a warning, and each names every option its program's
-# --help names.
+# --help names, which works without a display.
 #   check_man_pages.sh STAGE
 set -euo pipefail
 stage=$1
@@ -13,7 +13,9 @@ for page in "${pages[@]}"; do
 done
 for program in kavrel-calc kavrel-help; do
     page=$(zcat "$stage/share/man/man1/$program.1.gz")
-    for option in $("$stage/bin/$program" --help | grep -oE -- '--[a-z]+' | sort -u); do
+    help=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$stage/bin/$program" --help) ||
+        { echo "$program --help failed"; failed=1; }
+    for option in $(grep -oE -- '--[a-z]+' <<<"$help" | sort -u); do
         grep -qF -- "\\-\\-${option#--}" <<<"$page" || { echo "$program.1 lacks $option"; failed=1; }
     done
 done
