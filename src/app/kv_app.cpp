@@ -10,7 +10,7 @@ CKvApp::CKvApp(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Kavrel"));
     setApplicationName(QStringLiteral("Kavrel"));
     setApplicationVersion(QStringLiteral("4.0"));
-    setDesktopFileName(QStringLiteral("kavrel"));
+    setDesktopFileName(QStringLiteral("org.kavrel.Kavrel"));
 }
 
 CKvApp::~CKvApp() = default;

@@ -1,4 +1,5 @@
 #pragma once
+// Where the installer's dialogs appear on the screen.
 
 namespace kavrel::install {
 

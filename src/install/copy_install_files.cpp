@@ -7,18 +7,18 @@ namespace kavrel::install {
 
 int CopyInstallFiles(InstallSession& session) {
     bool cancelled = false;
-    auto dialog = session.ui.openCopyDialog([&] {
-        if (session.ui.askYesNo(text::kQuitCopy, text::kCaptionKavrel)) cancelled = true;
+    auto dialog = session.ui.OpenCopyDialog([&] {
+        if (session.ui.AskYesNo(text::QuitCopy, text::CaptionKavrel)) cancelled = true;
     });
-    for (const auto& name : InstallFileList(session.system.executableSuffix())) {
-        dialog->showFileName(name);
-        dialog->processPendingEvents();
-        if (cancelled) return kCopyCancelled;
-        if (!session.system.copyFile(session.sourceDirectory + name,
+    for (const auto& name : InstallFileList(session.system.GetExecutableSuffix())) {
+        dialog->ShowFileName(name);
+        dialog->ProcessPendingEvents();
+        if (cancelled) return CopyCancelled;
+        if (!session.system.CopyFile(session.sourceDirectory + name,
                                      session.targetDirectory + name))
-            return kCopyFailed;
+            return CopyFailed;
     }
-    return kCopyDone;
+    return CopyDone;
 }
 
 } // namespace kavrel::install

@@ -3,25 +3,25 @@
 namespace kavrel::install {
 
 bool CDdeConversation::Connect(const std::string& service, const std::string& topic) {
-    link_ = system_.connectProgramGroup(service, topic);
-    return link_ != nullptr;
+    m_link = m_system.ConnectProgramGroup(service, topic);
+    return m_link != nullptr;
 }
 
 int CDdeConversation::Execute(const std::string& command) {
-    if (link_ && link_->execute(command)) return 0;
+    if (m_link && m_link->Execute(command)) return 0;
     // A refused command is a failure even when the service explains nothing.
-    const int error = system_.programGroupLastError();
-    return error != 0 ? error : kExecuteFailedWithoutCode;
+    const int error = m_system.GetLastProgramGroupError();
+    return error != 0 ? error : ExecuteFailedWithoutCode;
 }
 
 std::unique_ptr<CDdeConversation>
-OpenDdeConversation(InstallSystem& system, const std::string& service, const std::string& topic,
+OpenDdeConversation(IInstallSystem& system, const std::string& service, const std::string& topic,
                     const std::optional<std::string>& programToStart) {
     auto conversation = std::make_unique<CDdeConversation>(system);
     if (conversation->Connect(service, topic)) return conversation;
     conversation.reset();
-    if (!programToStart || system.programGroupLastError() != 0) return nullptr;
-    system.startProgramHidden(*programToStart);
+    if (!programToStart || system.GetLastProgramGroupError() != 0) return nullptr;
+    system.StartProgramHidden(*programToStart);
     return OpenDdeConversation(system, service, topic, std::nullopt);
 }
 

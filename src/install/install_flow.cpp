@@ -12,32 +12,37 @@ namespace {
 
 enum class TargetOutcome { Ready, ChooseAgain };
 
-// The field's limit counts characters; a cut inside a UTF-8 sequence would leave a path that
-// names no directory the user typed.
-std::string FirstCharacters(const std::string& text, std::size_t count) {
-    std::size_t end = 0;
-    for (std::size_t seen = 0; end < text.size(); ++end) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
-        if (startsCharacter && seen++ == count) break;
-    }
-    return text.substr(0, end);
+// What the copy needs: the files as they are in the source directory, in whole kilobytes. A
+// file that cannot be read counts as none; its copy fails later with its own message.
+std::uint64_t PayloadKilobytes(const InstallSession& session) {
+    std::uint64_t bytes = 0;
+    for (const auto& name : InstallFileList(session.system.GetExecutableSuffix()))
+        bytes += session.system.GetFileSize(session.sourceDirectory + name).value_or(0);
+    return bytes / 1024 + (bytes % 1024 != 0);
 }
 
-// Checks the space on the chosen drive and makes sure the directory exists.
+// Checks the space on the chosen drive and makes sure the directory exists and takes files,
+// so that a copy does not stop half-way for a reason known beforehand.
 TargetOutcome PrepareTarget(InstallSession& session) {
-    const PathStyle style = session.system.pathStyle();
+    const PathStyle style = session.system.GetPathStyle();
     const std::string& target = session.targetDirectory;
-    if (FreeKilobytes(session.system.diskSpace(DriveRoot(style, target))) <
-        kRequiredFreeKilobytes) {
-        session.ui.showMessage(text::Format(text::kNotEnoughSpace, DriveName(style, target)),
-                               text::kCaptionDriveSpace, MessageIcon::Warning);
+    if (FreeKilobytes(session.system.GetDiskFreeSpace(DriveRoot(style, target))) <
+        PayloadKilobytes(session)) {
+        session.ui.ShowMessage(text::Format(text::NotEnoughSpace, DriveName(style, target)),
+                               text::CaptionDriveSpace, MessageIcon::Warning);
         return TargetOutcome::ChooseAgain;
     }
     // The root of a POSIX system is stored as the empty text.
     const std::string directory = target.empty() ? std::string(1, PathSeparator(style)) : target;
-    if (!session.system.changeDirectory(directory) && !session.system.createDirectory(directory)) {
-        session.ui.showMessage(text::Format(text::kCannotCreateDirectory, directory),
-                               text::kCaptionDrive, MessageIcon::Warning);
+    if (!session.system.SetCurrentDirectory(directory) &&
+        !session.system.CreateDirectory(directory)) {
+        session.ui.ShowMessage(text::Format(text::CannotCreateDirectory, directory),
+                               text::CaptionDrive, MessageIcon::Warning);
+        return TargetOutcome::ChooseAgain;
+    }
+    if (!session.system.CanWriteTo(directory)) {
+        session.ui.ShowMessage(text::Format(text::CannotWriteTo, directory), text::CaptionDrive,
+                               MessageIcon::Warning);
         return TargetOutcome::ChooseAgain;
     }
     return TargetOutcome::Ready;
@@ -45,12 +50,11 @@ TargetOutcome PrepareTarget(InstallSession& session) {
 
 } // namespace
 
-bool AcceptInstallPath(InstallSession& session, const std::string& fieldText) {
-    const std::string path = FirstCharacters(fieldText, kMaxTargetLength);
-    const PathStyle style = session.system.pathStyle();
-    if (const int check = CheckInstallPath(session.system, path); check != kPathAcceptable) {
-        session.ui.beep();
-        session.ui.showMessage(InstallPathMessage(style, check), text::kCaptionDataEntry,
+bool AcceptInstallPath(InstallSession& session, const std::string& path) {
+    const PathStyle style = session.system.GetPathStyle();
+    if (const int check = CheckInstallPath(session.system, path); check != PathAcceptable) {
+        session.ui.Beep();
+        session.ui.ShowMessage(InstallPathMessage(style, check), text::CaptionDataEntry,
                                MessageIcon::Warning);
         return false;
     }
@@ -58,31 +62,31 @@ bool AcceptInstallPath(InstallSession& session, const std::string& fieldText) {
     return true;
 }
 
-void RunInstall(InstallSystem& system, InstallUi& ui) {
-    const PathStyle style = system.pathStyle();
-    InstallSession session{system, ui, SourceDirectory(style, system.ownPath()),
-                           system.defaultTarget()};
+void RunInstall(IInstallSystem& system, IInstallUi& ui) {
+    const PathStyle style = system.GetPathStyle();
+    InstallSession session{system, ui, SourceDirectory(style, system.GetOwnPath()),
+                           system.GetDefaultTarget()};
     const auto onOk = [&](const std::string& fieldText) {
         return AcceptInstallPath(session, fieldText);
     };
     do {
-        if (!ui.runInstallDialog(session.targetDirectory, onOk)) return;
+        if (!ui.RunInstallDialog(session.targetDirectory, onOk)) return;
     } while (PrepareTarget(session) == TargetOutcome::ChooseAgain);
 
     session.targetDirectory += PathSeparator(style);
     switch (CopyInstallFiles(session)) {
-    case kCopyCancelled:
+    case CopyCancelled:
         return;
-    case kCopyFailed:
-        ui.showMessage(text::kCopyFailed, text::kCaptionFileError, MessageIcon::Warning);
+    case CopyFailed:
+        ui.ShowMessage(text::FileCopyError, text::CaptionFileError, MessageIcon::Warning);
         return;
     default:
         break;
     }
-    if (AddProgramManagerItems(session))
-        ui.showMessage(text::kComplete, text::kCaptionKavrel, MessageIcon::None);
+    if (AddProgramManagerItems(session) && AssociateHelpFiles(session))
+        ui.ShowMessage(text::InstallationComplete, text::CaptionKavrel, MessageIcon::None);
     else
-        ui.showMessage(text::kProgramGroupProblem, text::kCaptionDdeError, MessageIcon::Warning);
+        ui.ShowMessage(text::ProgramGroupProblem, text::CaptionDdeError, MessageIcon::Warning);
 }
 
 } // namespace kavrel::install

@@ -1,4 +1,5 @@
 #pragma once
+// What the installer copies and which program-group items it adds.
 
 #include "install_platform.h"
 
@@ -8,11 +9,12 @@
 
 namespace kavrel::install {
 
-inline constexpr std::string_view kGroupName = "Kavrel";
-inline constexpr std::string_view kProgramManager = "PROGMAN";
-inline constexpr std::uint64_t kRequiredFreeKilobytes = 600;
-// The length limit of the path field.
-inline constexpr std::size_t kMaxTargetLength = 255;
+inline constexpr std::string_view GroupName = "Kavrel";
+inline constexpr std::string_view ProgramManagerService = "PROGMAN";
+// The longest target path, in bytes.
+inline constexpr std::size_t MaxTargetLength = 255;
+// Shows the help file and the text files; the desktop's items open them with it.
+inline constexpr std::string_view HelpViewerProgram = "kavrel-help";
 
 struct ProgramItem {
     std::string file;
@@ -20,7 +22,7 @@ struct ProgramItem {
 };
 
 // The files copied, in order: the program, its help, the text files, then the command-line
-// calculator.
+// calculator and the help viewer.
 std::vector<std::string> InstallFileList(std::string_view executableSuffix);
 std::vector<ProgramItem> ProgramItemList(std::string_view executableSuffix);
 

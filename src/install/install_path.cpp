@@ -1,5 +1,6 @@
 #include "install_path.h"
 
+#include "install_lists.h"
 #include "install_texts.h"
 
 #include <limits>
@@ -13,20 +14,21 @@ bool IsUsableDrive(DriveType type) {
 }
 
 // NOTE: the drive is checked before the colon, so "1:\x" is a bad drive, not a bad colon.
-int CheckDriveLetterPath(InstallSystem& system, std::string_view text) {
-    if (text.empty()) return kPathBadDrive;
-    if (!IsUsableDrive(system.driveType(DriveRoot(PathStyle::DriveLetter, text))))
-        return kPathBadDrive;
-    if (text.size() < 2 || text[1] != ':') return kPathMissingColon;
-    if (text.size() < 3 || text[2] != '\\') return kPathMissingSeparator;
-    return kPathAcceptable;
+int CheckDriveLetterPath(IInstallSystem& system, std::string_view text) {
+    if (text.empty()) return PathBadDrive;
+    if (!IsUsableDrive(system.GetDriveType(DriveRoot(PathStyle::DriveLetter, text))))
+        return PathBadDrive;
+    if (text.size() < 2 || text[1] != ':') return PathMissingColon;
+    if (text.size() < 3 || text[2] != '\\') return PathMissingSeparator;
+    return PathAcceptable;
 }
 
-int CheckPosixPath(InstallSystem& system, std::string_view text) {
-    if (text.empty()) return kPathBadDrive;
-    if (text.front() != '/') return kPathMissingSeparator;
-    if (!IsUsableDrive(system.driveType(std::string(text)))) return kPathBadDrive;
-    return kPathAcceptable;
+int CheckPosixPath(IInstallSystem& system, std::string_view text) {
+    if (text.empty()) return PathBadDrive;
+    if (text.front() != '/') return PathMissingSeparator;
+    if (text.find('%') != std::string_view::npos) return PathHasPercent;
+    if (!IsUsableDrive(system.GetDriveType(std::string(text)))) return PathBadDrive;
+    return PathAcceptable;
 }
 
 } // namespace
@@ -35,20 +37,26 @@ char PathSeparator(PathStyle style) {
     return style == PathStyle::DriveLetter ? '\\' : '/';
 }
 
-int CheckInstallPath(InstallSystem& system, std::string_view text) {
-    return system.pathStyle() == PathStyle::DriveLetter ? CheckDriveLetterPath(system, text)
-                                                        : CheckPosixPath(system, text);
+int CheckInstallPath(IInstallSystem& system, std::string_view text) {
+    // Refused whole rather than cut: a cut path names a directory the user did not type.
+    if (text.size() > MaxTargetLength) return PathTooLong;
+    return system.GetPathStyle() == PathStyle::DriveLetter ? CheckDriveLetterPath(system, text)
+                                                           : CheckPosixPath(system, text);
 }
 
 std::string_view InstallPathMessage(PathStyle style, int check) {
     const bool drive = style == PathStyle::DriveLetter;
     switch (check) {
-    case kPathBadDrive:
-        return drive ? text::kDriveLetterIncorrect : text::kDriveIncorrect;
-    case kPathMissingColon:
-        return text::kMissingColon;
-    case kPathMissingSeparator:
-        return drive ? text::kMissingBackslash : text::kMissingSlash;
+    case PathBadDrive:
+        return drive ? text::DriveLetterIncorrect : text::DriveIncorrect;
+    case PathMissingColon:
+        return text::MissingColon;
+    case PathMissingSeparator:
+        return drive ? text::MissingBackslash : text::MissingSlash;
+    case PathTooLong:
+        return text::PathTooLong;
+    case PathHasPercent:
+        return text::PathHasPercent;
     default:
         return {};
     }

@@ -1,4 +1,5 @@
 #pragma once
+// Checks and pieces of the target path, for drive-letter and POSIX systems.
 
 #include "install_platform.h"
 
@@ -11,15 +12,17 @@ namespace kavrel::install {
 
 // Results of CheckInstallPath.
 enum InstallPathCheck : int {
-    kPathAcceptable = 0,
-    kPathBadDrive = 1,
-    kPathMissingColon = 2,
-    kPathMissingSeparator = 3,
+    PathAcceptable = 0,
+    PathBadDrive = 1,
+    PathMissingColon = 2,
+    PathMissingSeparator = 3,
+    PathTooLong = 4,
+    PathHasPercent = 5, // POSIX only: desktop entries cannot launch such paths
 };
 
 char PathSeparator(PathStyle style);
 
-int CheckInstallPath(InstallSystem& system, std::string_view text);
+int CheckInstallPath(IInstallSystem& system, std::string_view text);
 std::string_view InstallPathMessage(PathStyle style, int check);
 
 // The directory of `ownPath`, up to and including its last separator.

@@ -1,4 +1,5 @@
 #pragma once
+// The state of one run of the installer.
 
 #include "install_platform.h"
 
@@ -8,8 +9,8 @@ namespace kavrel::install {
 
 // What one run of the installer works with.
 struct InstallSession {
-    InstallSystem& system;
-    InstallUi& ui;
+    IInstallSystem& system;
+    IInstallUi& ui;
     // Ends with a separator.
     std::string sourceDirectory;
     // Without a trailing separator while it is being chosen; one is appended before copying.

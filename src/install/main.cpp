@@ -4,12 +4,15 @@
 
 #include <QApplication>
 
+#include <unistd.h>
+
 int main(int argc, char* argv[]) {
+    using namespace kavrel::install;
     QApplication application(argc, argv);
-    kavrel::install::linux_system::LinuxInstallSystem system(
-        kavrel::install::linux_system::RunningProgramPath());
-    kavrel::install::qt::QtInstallUi ui;
-    kavrel::install::RunInstall(system, ui);
+    linux_system::CLinuxInstallSystem system(linux_system::RunningProgramPath(),
+                                             linux_system::InstallPlacesFor(::geteuid()));
+    qt::CQtInstallUi ui;
+    RunInstall(system, ui);
     // Whatever happened has been told to the user already.
     return 0;
 }

@@ -9,15 +9,14 @@ namespace kavrel::install {
 namespace {
 
 int RunProgramGroupCommands(InstallSession& session, CDdeConversation& conversation) {
-    if (conversation.Execute(CreateGroupCommand(kGroupName)) != 0) {
-        session.ui.showMessage(text::kCannotMakeGroup, text::kCaptionDdeError,
-                               MessageIcon::Warning);
+    if (conversation.Execute(CreateGroupCommand(GroupName)) != 0) {
+        session.ui.ShowMessage(text::CannotMakeGroup, text::CaptionDdeError, MessageIcon::Warning);
         return 0;
     }
-    for (const auto& item : ProgramItemList(session.system.executableSuffix())) {
+    for (const auto& item : ProgramItemList(session.system.GetExecutableSuffix())) {
         if (conversation.Execute(AddItemCommand(session.targetDirectory, item.file, item.title)) !=
             0) {
-            session.ui.showMessage(text::kCannotAddItems, text::kCaptionDdeError,
+            session.ui.ShowMessage(text::CannotAddItems, text::CaptionDdeError,
                                    MessageIcon::Warning);
             return 0;
         }
@@ -28,22 +27,28 @@ int RunProgramGroupCommands(InstallSession& session, CDdeConversation& conversat
 } // namespace
 
 int AddProgramManagerItems(InstallSession& session) {
-    const std::string manager(kProgramManager);
+    const std::string manager(ProgramManagerService);
     auto conversation = OpenDdeConversation(session.system, manager, manager, manager);
     if (!conversation) {
-        session.ui.showMessage(text::kWindowsBusy, text::kCaptionDdeError, MessageIcon::Warning);
+        session.ui.ShowMessage(text::WindowsBusy, text::CaptionDdeError, MessageIcon::Warning);
         return 0;
     }
-    if (!session.system.findProgramManagerWindow()) {
-        session.ui.showMessage(text::kProgramManagerBusy, text::kCaptionInstallError,
+    if (!session.system.FindProgramManagerWindow()) {
+        session.ui.ShowMessage(text::ProgramManagerBusy, text::CaptionInstallError,
                                MessageIcon::Warning);
         return 0;
     }
-    session.system.holdProgramManagerWindow();
+    session.system.HoldProgramManagerWindow();
     const int result = RunProgramGroupCommands(session, *conversation);
     conversation.reset();
-    session.system.releaseProgramManagerWindow();
+    session.system.ReleaseProgramManagerWindow();
     return result;
+}
+
+int AssociateHelpFiles(InstallSession& session) {
+    if (session.system.AssociateHelpFiles(session.targetDirectory)) return 1;
+    session.ui.ShowMessage(text::CannotAddItems, text::CaptionDdeError, MessageIcon::Warning);
+    return 0;
 }
 
 } // namespace kavrel::install

@@ -13,21 +13,21 @@ std::string ParentOf(const std::string& path) {
 
 } // namespace
 
-class FakeProgramManagerLink final : public ProgramGroupLink {
+class FakeProgramManagerLink final : public IProgramGroupLink {
 public:
-    explicit FakeProgramManagerLink(FakeWindowsSystem& system) : system_(system) {}
-    bool execute(const std::string& command) override {
-        const std::size_t index = system_.commands.size();
-        system_.commands.push_back(command);
-        if (system_.failCommandAt == index) {
-            system_.lastError_ = system_.commandError;
+    explicit FakeProgramManagerLink(FakeWindowsSystem& system) : m_system(system) {}
+    bool Execute(const std::string& command) override {
+        const std::size_t index = m_system.commands.size();
+        m_system.commands.push_back(command);
+        if (m_system.failCommandAt == index) {
+            m_system.m_lastError = m_system.commandError;
             return false;
         }
         return true;
     }
 
 private:
-    FakeWindowsSystem& system_;
+    FakeWindowsSystem& m_system;
 };
 
 FakeWindowsSystem::FakeWindowsSystem() {
@@ -40,33 +40,39 @@ FakeWindowsSystem::FakeWindowsSystem() {
     directories = {"C:", "C:\\Program Files", "C:\\Dist", "D:", "D:\\Apps"};
 }
 
-void FakeWindowsSystem::addSourceFiles() {
-    for (const auto& name : InstallFileList(executableSuffix()))
+void FakeWindowsSystem::AddSourceFiles() {
+    for (const auto& name : InstallFileList(GetExecutableSuffix()))
         files["C:\\Dist\\" + name] = "new " + name;
 }
 
-DriveType FakeWindowsSystem::driveType(const std::string& root) {
+DriveType FakeWindowsSystem::GetDriveType(const std::string& root) {
     if (root.size() != 3 || root.substr(1) != ":\\") return DriveType::NoRootDir;
     const auto drive = drives.find(root[0]);
     return drive == drives.end() ? DriveType::NoRootDir : drive->second.type;
 }
 
-std::optional<DiskSpace> FakeWindowsSystem::diskSpace(const std::string& root) {
+std::optional<DiskSpace> FakeWindowsSystem::GetDiskFreeSpace(const std::string& root) {
     const auto drive = root.size() == 3 ? drives.find(root[0]) : drives.end();
     return drive == drives.end() ? std::nullopt : drive->second.space;
 }
 
-bool FakeWindowsSystem::changeDirectory(const std::string& path) {
+bool FakeWindowsSystem::SetCurrentDirectory(const std::string& path) {
     return directories.contains(path);
 }
 
-bool FakeWindowsSystem::createDirectory(const std::string& path) {
+bool FakeWindowsSystem::CreateDirectory(const std::string& path) {
     if (directories.contains(path) || !directories.contains(ParentOf(path))) return false;
     directories.insert(path);
     return true;
 }
 
-bool FakeWindowsSystem::copyFile(const std::string& from, const std::string& to) {
+std::optional<std::uint64_t> FakeWindowsSystem::GetFileSize(const std::string& path) {
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    return file->second.size();
+}
+
+bool FakeWindowsSystem::CopyFile(const std::string& from, const std::string& to) {
     const auto source = files.find(from);
     if (source == files.end() || !directories.contains(ParentOf(to))) return false;
     files[to] = source->second;
@@ -74,45 +80,45 @@ bool FakeWindowsSystem::copyFile(const std::string& from, const std::string& to)
     return true;
 }
 
-std::unique_ptr<ProgramGroupLink> FakeWindowsSystem::connectProgramGroup(const std::string&,
-                                                                         const std::string&) {
+std::unique_ptr<IProgramGroupLink> FakeWindowsSystem::ConnectProgramGroup(const std::string&,
+                                                                          const std::string&) {
     ++connections;
     if (!managerRunning) {
-        lastError_ = connectError;
+        m_lastError = connectError;
         return nullptr;
     }
-    lastError_ = 0;
+    m_lastError = 0;
     return std::make_unique<FakeProgramManagerLink>(*this);
 }
 
-void FakeWindowsSystem::startProgramHidden(const std::string& program) {
+void FakeWindowsSystem::StartProgramHidden(const std::string& program) {
     started.push_back(program);
     if (managerStartsWhenAsked) managerRunning = true;
 }
 
 namespace {
 
-class ScriptedCopyDialog final : public CopyDialog {
+class ScriptedCopyDialog final : public ICopyDialog {
 public:
     ScriptedCopyDialog(ScriptedUi& ui, std::function<void()> onCommand)
-        : ui_(ui), onCommand_(std::move(onCommand)) {
-        ++ui_.copyDialogsOpen;
+        : m_ui(ui), m_onCommand(std::move(onCommand)) {
+        ++m_ui.copyDialogsOpen;
     }
-    ~ScriptedCopyDialog() override { --ui_.copyDialogsOpen; }
+    ~ScriptedCopyDialog() override { --m_ui.copyDialogsOpen; }
 
-    void showFileName(const std::string& name) override { ui_.shownFiles.push_back(name); }
-    void processPendingEvents() override {
-        if (ui_.cancelPressedAt.contains(ui_.shownFiles.size() - 1)) onCommand_();
+    void ShowFileName(const std::string& name) override { m_ui.shownFiles.push_back(name); }
+    void ProcessPendingEvents() override {
+        if (m_ui.cancelPressedAt.contains(m_ui.shownFiles.size() - 1)) m_onCommand();
     }
 
 private:
-    ScriptedUi& ui_;
-    std::function<void()> onCommand_;
+    ScriptedUi& m_ui;
+    std::function<void()> m_onCommand;
 };
 
 } // namespace
 
-bool ScriptedUi::runInstallDialog(const std::string& target,
+bool ScriptedUi::RunInstallDialog(const std::string& target,
                                   const std::function<bool(const std::string&)>& onOk) {
     offeredTargets.push_back(target);
     while (!dialogAnswers.empty()) {
@@ -124,15 +130,15 @@ bool ScriptedUi::runInstallDialog(const std::string& target,
     return false;
 }
 
-std::unique_ptr<CopyDialog> ScriptedUi::openCopyDialog(std::function<void()> onCommand) {
+std::unique_ptr<ICopyDialog> ScriptedUi::OpenCopyDialog(std::function<void()> onCommand) {
     return std::make_unique<ScriptedCopyDialog>(*this, std::move(onCommand));
 }
 
-void ScriptedUi::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
+void ScriptedUi::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     messages.push_back({std::string(text), std::string(caption), icon});
 }
 
-bool ScriptedUi::askYesNo(std::string_view text, std::string_view caption) {
+bool ScriptedUi::AskYesNo(std::string_view text, std::string_view caption) {
     questions.push_back({std::string(text), std::string(caption), MessageIcon::Question});
     if (quitAnswers.empty()) return false;
     const bool answer = quitAnswers.front();

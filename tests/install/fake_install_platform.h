@@ -1,4 +1,5 @@
 #pragma once
+// A Windows-like machine and a user who answers from a script, for the installer's tests.
 
 #include "install_platform.h"
 
@@ -17,35 +18,38 @@ struct FakeDrive {
 };
 
 // A Windows-like machine: drive letters, backslashes, and Program Manager.
-class FakeWindowsSystem final : public InstallSystem {
+class FakeWindowsSystem final : public IInstallSystem {
 public:
     FakeWindowsSystem();
 
-    PathStyle pathStyle() const override { return PathStyle::DriveLetter; }
-    std::string_view executableSuffix() const override { return ".exe"; }
-    std::string defaultTarget() const override { return "C:\\Program Files\\Kavrel"; }
-    std::string ownPath() const override { return ownPath_; }
+    PathStyle GetPathStyle() const override { return PathStyle::DriveLetter; }
+    std::string_view GetExecutableSuffix() const override { return ".exe"; }
+    std::string GetDefaultTarget() const override { return "C:\\Program Files\\Kavrel"; }
+    std::string GetOwnPath() const override { return "C:\\Dist\\INSTALL.EXE"; }
 
-    DriveType driveType(const std::string& root) override;
-    std::optional<DiskSpace> diskSpace(const std::string& root) override;
-    bool changeDirectory(const std::string& path) override;
-    bool createDirectory(const std::string& path) override;
-    bool copyFile(const std::string& from, const std::string& to) override;
+    DriveType GetDriveType(const std::string& root) override;
+    std::optional<DiskSpace> GetDiskFreeSpace(const std::string& root) override;
+    bool SetCurrentDirectory(const std::string& path) override;
+    bool CreateDirectory(const std::string& path) override;
+    bool CanWriteTo(const std::string& directory) override { return !readOnly.contains(directory); }
+    std::optional<std::uint64_t> GetFileSize(const std::string& path) override;
+    bool CopyFile(const std::string& from, const std::string& to) override;
 
-    std::unique_ptr<ProgramGroupLink> connectProgramGroup(const std::string& service,
-                                                          const std::string& topic) override;
-    int programGroupLastError() const override { return lastError_; }
-    void startProgramHidden(const std::string& program) override;
-    bool findProgramManagerWindow() override { return managerWindow; }
-    void holdProgramManagerWindow() override { windowLog.push_back("hold"); }
-    void releaseProgramManagerWindow() override { windowLog.push_back("release"); }
+    std::unique_ptr<IProgramGroupLink> ConnectProgramGroup(const std::string& service,
+                                                           const std::string& topic) override;
+    int GetLastProgramGroupError() const override { return m_lastError; }
+    void StartProgramHidden(const std::string& program) override;
+    bool FindProgramManagerWindow() override { return managerWindow; }
+    void HoldProgramManagerWindow() override { windowLog.push_back("hold"); }
+    void ReleaseProgramManagerWindow() override { windowLog.push_back("release"); }
+    bool AssociateHelpFiles(const std::string&) override { return !associationRefused; }
 
     // Puts every file of the installer's list into the source directory.
-    void addSourceFiles();
-    std::string ownPath_ = "C:\\Dist\\INSTALL.EXE";
+    void AddSourceFiles();
 
     std::map<char, FakeDrive> drives;
     std::set<std::string> directories;
+    std::set<std::string> readOnly;
     std::map<std::string, std::string> files;
     std::vector<std::string> copied; // targets, in order
 
@@ -59,11 +63,12 @@ public:
     std::vector<std::string> commands;
     std::vector<std::string> started;
     std::vector<std::string> windowLog;
+    bool associationRefused = false;
     int connections = 0;
 
 private:
     friend class FakeProgramManagerLink;
-    int lastError_ = 0;
+    int m_lastError = 0;
 };
 
 struct ShownMessage {
@@ -73,14 +78,14 @@ struct ShownMessage {
 };
 
 // A user who answers from a script.
-class ScriptedUi final : public InstallUi {
+class ScriptedUi final : public IInstallUi {
 public:
-    bool runInstallDialog(const std::string& target,
+    bool RunInstallDialog(const std::string& target,
                           const std::function<bool(const std::string&)>& onOk) override;
-    std::unique_ptr<CopyDialog> openCopyDialog(std::function<void()> onCommand) override;
-    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
-    bool askYesNo(std::string_view text, std::string_view caption) override;
-    void beep() override { ++beeps; }
+    std::unique_ptr<ICopyDialog> OpenCopyDialog(std::function<void()> onCommand) override;
+    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    bool AskYesNo(std::string_view text, std::string_view caption) override;
+    void Beep() override { ++beeps; }
 
     // Each entry is one press of OK with that text in the path field; nullopt presses Cancel.
     // When the script runs out, the dialog is cancelled.

@@ -1,3 +1,6 @@
+// The installer's flow on a Windows-like machine: the dialogs, the checks before the copy,
+// the copy and its cancel, and the last message.
+
 #include "fake_install_platform.h"
 #include "install_flow.h"
 #include "install_lists.h"
@@ -9,168 +12,210 @@ namespace {
 
 using testing::FakeWindowsSystem;
 using testing::ScriptedUi;
-
-const std::vector<std::string> kWindowsFiles = {
-    "kavrel.exe", "kavrel.hlp",   "kavrel.cnt",  "readme.txt",   "media.doc",      "file_id.diz",
-    "vendor.txt", "overview.txt", "version.txt", "vendinfo.diz", "kavrel-calc.exe"};
-
 using Strings = std::vector<std::string>;
 
-Strings Captions(const ScriptedUi& ui) {
-    Strings captions;
+const Strings WindowsFiles = {"kavrel.exe",  "kavrel.hlp",   "kavrel.cnt",      "readme.txt",
+                              "media.doc",   "file_id.diz",  "vendor.txt",      "overview.txt",
+                              "version.txt", "vendinfo.diz", "kavrel-calc.exe", "kavrel-help.exe"};
+const char* const Default = "C:\\Program Files\\Kavrel";
+const char* const Complete = "Kavrel: Installation is complete";
+const char* const NoSpaceOnD = "Drive Space: Not enough space on 'D' Drive. Please select another "
+                               "drive..";
+
+Strings Messages(const ScriptedUi& ui) {
+    Strings shown;
     for (const auto& message : ui.messages)
-        captions.push_back(message.caption);
-    return captions;
+        shown.push_back(message.caption + ": " + message.text);
+    return shown;
 }
 
-// The one message shown, as "caption: text".
-std::string OnlyMessage(const ScriptedUi& ui) {
-    return ui.messages.size() == 1 ? ui.messages[0].caption + ": " + ui.messages[0].text
-                                   : std::to_string(ui.messages.size()) + " messages";
+// Every source file 100 KB, one of them a byte more when `extraByte`: a payload of 1200 KB.
+void MakePayload(FakeWindowsSystem& system, bool extraByte) {
+    for (auto& [path, content] : system.files)
+        content.assign(100 * 1024, 'x');
+    if (extraByte) system.files.at("C:\\Dist\\kavrel.exe") += 'x';
 }
 
-struct Machine {
-    FakeWindowsSystem system;
-    ScriptedUi ui;
-    Machine() { system.addSourceFiles(); }
-    void run() { RunInstall(system, ui); }
+void FreeOnD(FakeWindowsSystem& system, std::optional<std::uint64_t> kilobytes) {
+    system.drives['D'].space =
+        kilobytes ? std::optional<DiskSpace>(DiskSpace{1, 1024, *kilobytes}) : std::nullopt;
+}
+
+struct FlowCase {
+    const char* name;
+    std::function<void(FakeWindowsSystem&)> setUp;
+    std::vector<std::optional<std::string>> answers; // each OK's path; nullopt is Cancel
+    std::set<std::size_t> cancelAt;                  // Cancel while this file is shown
+    std::deque<bool> quitAnswers;
+    Strings offered; // the targets the dialog showed
+    std::size_t copied;
+    Strings messages;
+    std::size_t questions = 0;
 };
 
-TEST(RunInstall, CancelInTheFirstDialogCopiesNothing) {
-    Machine m;
-    m.ui.dialogAnswers = {std::nullopt};
-    m.run();
-    EXPECT_EQ(m.ui.offeredTargets, Strings{"C:\\Program Files\\Kavrel"});
-    EXPECT_TRUE(m.system.copied.empty());
-    EXPECT_TRUE(m.ui.messages.empty());
-    EXPECT_TRUE(m.system.commands.empty());
+const FlowCase FlowCases[] = {
+    {"CancelInTheFirstDialog", {}, {std::nullopt}, {}, {}, {Default}, 0, {}},
+    // A refused path stays in the dialog and is not remembered; a failure later is.
+    {"AfterAFailureTheLastAcceptedPathIsOffered",
+     [](auto& s) { FreeOnD(s, 0); },
+     {"DKavrel", "D:\\Kavrel", "C:Kavrel", std::nullopt},
+     {},
+     {},
+     {Default, "D:\\Kavrel"},
+     0,
+     {"Data Entry: Missing ':' !", NoSpaceOnD, "Data Entry: Missing '\\' !"}},
+    // The space needed is the size of the files, in whole kilobytes.
+    {"ExactlyThePayloadFree",
+     [](auto& s) {
+         MakePayload(s, false);
+         FreeOnD(s, 1200);
+     },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     {},
+     {Default},
+     12,
+     {Complete}},
+    {"OneKilobyteShort",
+     [](auto& s) {
+         MakePayload(s, false);
+         FreeOnD(s, 1199);
+     },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     {},
+     {Default, "D:\\Apps\\Kavrel"},
+     0,
+     {NoSpaceOnD}},
+    {"APartKilobyteCountsWhole",
+     [](auto& s) {
+         MakePayload(s, true);
+         FreeOnD(s, 1200);
+     },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     {},
+     {Default, "D:\\Apps\\Kavrel"},
+     0,
+     {NoSpaceOnD}},
+    {"SpaceThatCannotBeRead",
+     [](auto& s) { FreeOnD(s, std::nullopt); },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     {},
+     {Default, "D:\\Apps\\Kavrel"},
+     0,
+     {NoSpaceOnD}},
+    {"TerabytesFree",
+     [](auto& s) { FreeOnD(s, std::uint64_t{12} << 30); },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     {},
+     {Default},
+     12,
+     {Complete}},
+    // Only the last level is created: every parent must exist.
+    {"AMissingParent",
+     {},
+     {"C:\\Missing\\Kavrel", std::nullopt},
+     {},
+     {},
+     {Default, "C:\\Missing\\Kavrel"},
+     0,
+     {"Drive: Cannot create directory C:\\Missing\\Kavrel. Please select another name or "
+      "drive..."}},
+    {"ADirectoryThatTakesNoFiles",
+     [](auto& s) { s.readOnly.insert("D:\\Apps"); },
+     {"D:\\Apps", std::nullopt},
+     {},
+     {},
+     {Default, "D:\\Apps"},
+     0,
+     {"Drive: Cannot write to 'D:\\Apps'."}},
+    // Files copied before the cancel stay, and nothing more is said.
+    {"CancelDuringTheCopy", {}, {"D:\\Apps\\Kavrel"}, {3}, {true}, {Default}, 3, {}, 1},
+    {"AnsweringNoLetsTheCopyGoOn",
+     {},
+     {"D:\\Apps\\Kavrel"},
+     {0, 11},
+     {false, false},
+     {Default},
+     12,
+     {Complete},
+     2},
+    {"AFailedCopy",
+     [](auto& s) { s.files.erase("C:\\Dist\\media.doc"); },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     {},
+     {Default},
+     4,
+     {"File Error: An error has occurred during File copying. Check program disks and run "
+      "Install again..."}},
+};
+
+void PrintTo(const FlowCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST(RunInstall, InstallsEveryFileAndReportsCompletion) {
-    Machine m;
-    m.ui.dialogAnswers = {"C:\\Program Files\\Kavrel"};
-    m.run();
-    std::vector<std::string> expected;
-    for (const auto& name : kWindowsFiles)
-        expected.push_back("C:\\Program Files\\Kavrel\\" + name);
-    EXPECT_EQ(m.system.copied, expected);
-    EXPECT_EQ(m.ui.shownFiles, kWindowsFiles);
-    EXPECT_EQ(m.system.files.at("C:\\Program Files\\Kavrel\\media.doc"), "new media.doc");
-    EXPECT_EQ(OnlyMessage(m.ui), "Kavrel: Installation is complete");
-    EXPECT_EQ(m.ui.messages.at(0).icon, MessageIcon::None);
-    EXPECT_EQ(m.ui.copyDialogsOpen, 0);
+class InstallFlow : public ::testing::TestWithParam<FlowCase> {};
+
+TEST_P(InstallFlow, ShowsItsMessagesAndCopiesWhatItShould) {
+    const FlowCase& c = GetParam();
+    FakeWindowsSystem system;
+    system.AddSourceFiles();
+    if (c.setUp) c.setUp(system);
+    ScriptedUi ui;
+    ui.dialogAnswers.assign(c.answers.begin(), c.answers.end());
+    ui.cancelPressedAt = c.cancelAt;
+    ui.quitAnswers = c.quitAnswers;
+    RunInstall(system, ui);
+
+    EXPECT_EQ(ui.offeredTargets, c.offered);
+    EXPECT_EQ(system.copied.size(), c.copied);
+    EXPECT_EQ(Messages(ui), c.messages);
+    EXPECT_EQ(ui.questions.size(), c.questions);
+    for (const auto& question : ui.questions)
+        EXPECT_EQ(question.caption + ": " + question.text,
+                  "Kavrel: Installation is not complete! Are you sure you want to quit?");
+    EXPECT_EQ(ui.copyDialogsOpen, 0);
+    // The program group is touched only after a whole copy.
+    EXPECT_EQ(system.commands.empty(), c.copied < WindowsFiles.size());
 }
 
-TEST(RunInstall, AfterAFailureOffersTheLastAcceptedPath) {
-    Machine m;
-    m.system.drives['D'].space = DiskSpace{1, 1024, 599};
-    // A bad path is refused inside the dialog and is not remembered.
-    m.ui.dialogAnswers = {"DKavrel", "D:\\Kavrel", "C:Kavrel", std::nullopt};
-    m.run();
-    EXPECT_EQ(m.ui.offeredTargets, (Strings{"C:\\Program Files\\Kavrel", "D:\\Kavrel"}));
-    EXPECT_EQ(Captions(m.ui), (Strings{"Data Entry", "Drive Space", "Data Entry"}));
-    EXPECT_EQ(m.ui.messages[1].text,
-              "Not enough space on 'D' Drive. Please select another drive..");
-    EXPECT_TRUE(m.system.copied.empty());
-}
+INSTANTIATE_TEST_SUITE_P(Runs, InstallFlow, ::testing::ValuesIn(FlowCases),
+                         [](const auto& row) { return std::string(row.param.name); });
 
-TEST(RunInstall, NeedsSixHundredKilobytesOnTheTargetDrive) {
-    const struct {
-        std::optional<DiskSpace> space;
-        bool accepted;
-    } cases[] = {
-        {DiskSpace{1, 1024, 600}, true},
-        {DiskSpace{1, 1024, 599}, false},
-        {DiskSpace{8, 512, std::uint64_t{3} << 30}, true}, // 12 TB
-        {std::nullopt, false},
-    };
-    for (const auto& c : cases) {
-        Machine m;
-        m.system.drives['D'].space = c.space;
-        m.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
-        m.run();
-        EXPECT_EQ(!m.system.copied.empty(), c.accepted);
-        EXPECT_EQ(m.ui.offeredTargets.size(), c.accepted ? 1u : 2u);
-        ASSERT_FALSE(m.ui.messages.empty());
-        EXPECT_EQ(m.ui.messages[0].caption, c.accepted ? "Kavrel" : "Drive Space");
-    }
+TEST(RunInstall, CopiesEveryFileInOrderOverAnyOldOnes) {
+    FakeWindowsSystem system;
+    system.AddSourceFiles();
+    system.directories.insert("D:\\Apps\\Kavrel");
+    system.files["D:\\Apps\\Kavrel\\readme.txt"] = "old readme";
+    system.files["D:\\Apps\\Kavrel\\notes.txt"] = "the user's own";
+    ScriptedUi ui;
+    ui.dialogAnswers = {"D:\\Apps\\Kavrel\\"};
+    RunInstall(system, ui);
+
+    Strings expected;
+    for (const auto& name : WindowsFiles)
+        expected.push_back("D:\\Apps\\Kavrel\\" + name);
+    EXPECT_EQ(system.copied, expected);
+    EXPECT_EQ(ui.shownFiles, WindowsFiles);
+    EXPECT_EQ(system.files.at("D:\\Apps\\Kavrel\\readme.txt"), "new readme.txt");
+    EXPECT_EQ(system.files.at("D:\\Apps\\Kavrel\\notes.txt"), "the user's own");
+    ASSERT_EQ(Messages(ui), Strings{Complete});
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
 }
 
 TEST(RunInstall, InstallsIntoADriveRoot) {
-    Machine m;
-    m.ui.dialogAnswers = {"C:\\"};
-    m.run();
-    ASSERT_FALSE(m.system.copied.empty());
-    EXPECT_EQ(m.system.copied[0], "C:\\kavrel.exe");
-    EXPECT_EQ(m.system.commands.at(1), "[AddItem(\"C:\\kavrel.exe\",\"Kavrel\")]");
-}
-
-TEST(RunInstall, CreatesOnlyTheLastLevelOfTheTarget) {
-    Machine m;
-    m.ui.dialogAnswers = {"C:\\Missing\\Kavrel", std::nullopt};
-    m.run();
-    EXPECT_EQ(OnlyMessage(m.ui), "Drive: Cannot create directory C:\\Missing\\Kavrel. Please "
-                                 "select another name or drive...");
-    EXPECT_EQ(m.ui.offeredTargets.back(), "C:\\Missing\\Kavrel");
-    EXPECT_FALSE(m.system.directories.contains("C:\\Missing"));
-
-    Machine created;
-    created.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
-    created.run();
-    EXPECT_TRUE(created.system.directories.contains("D:\\Apps\\Kavrel"));
-    EXPECT_EQ(created.system.copied.size(), kWindowsFiles.size());
-}
-
-TEST(RunInstall, OverwritesFilesInAnExistingTarget) {
-    Machine m;
-    m.system.directories.insert("D:\\Apps\\Kavrel");
-    m.system.files["D:\\Apps\\Kavrel\\readme.txt"] = "old readme";
-    m.system.files["D:\\Apps\\Kavrel\\notes.txt"] = "the user's own";
-    m.ui.dialogAnswers = {"D:\\Apps\\Kavrel\\"};
-    m.run();
-    EXPECT_EQ(m.system.files.at("D:\\Apps\\Kavrel\\readme.txt"), "new readme.txt");
-    EXPECT_EQ(m.system.files.at("D:\\Apps\\Kavrel\\notes.txt"), "the user's own");
-}
-
-TEST(RunInstall, CancelDuringTheCopyKeepsWhatWasCopiedAndSaysNothingMore) {
-    Machine m;
-    m.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
-    m.ui.cancelPressedAt = {3};
-    m.ui.quitAnswers = {true};
-    m.run();
-    EXPECT_EQ(m.system.copied,
-              (Strings{"D:\\Apps\\Kavrel\\kavrel.exe", "D:\\Apps\\Kavrel\\kavrel.hlp",
-                       "D:\\Apps\\Kavrel\\kavrel.cnt"}));
-    ASSERT_EQ(m.ui.questions.size(), 1u);
-    EXPECT_EQ(m.ui.questions[0].text,
-              "Installation is not complete! Are you sure you want to quit?");
-    EXPECT_EQ(m.ui.questions[0].caption, "Kavrel");
-    EXPECT_TRUE(m.ui.messages.empty());
-    EXPECT_TRUE(m.system.commands.empty());
-    EXPECT_EQ(m.ui.copyDialogsOpen, 0);
-}
-
-TEST(RunInstall, AnsweringNoLetsTheCopyGoOn) {
-    Machine m;
-    m.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
-    m.ui.cancelPressedAt = {0, 10};
-    m.ui.quitAnswers = {false, false};
-    m.run();
-    EXPECT_EQ(m.ui.questions.size(), 2u);
-    EXPECT_EQ(m.system.copied.size(), kWindowsFiles.size());
-    EXPECT_EQ(Captions(m.ui), Strings{"Kavrel"});
-}
-
-TEST(RunInstall, AFailedCopyStopsWithAFileError) {
-    Machine m;
-    m.system.files.erase("C:\\Dist\\media.doc");
-    m.ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
-    m.run();
-    EXPECT_EQ(m.system.copied.size(), 4u);
-    EXPECT_EQ(OnlyMessage(m.ui), "File Error: An error has occurred during File copying. Check "
-                                 "program disks and run Install again...");
-    EXPECT_TRUE(m.system.commands.empty());
-    EXPECT_EQ(m.ui.copyDialogsOpen, 0);
+    FakeWindowsSystem system;
+    system.AddSourceFiles();
+    ScriptedUi ui;
+    ui.dialogAnswers = {"C:\\"};
+    RunInstall(system, ui);
+    ASSERT_FALSE(system.copied.empty());
+    EXPECT_EQ(system.copied[0], "C:\\kavrel.exe");
+    EXPECT_EQ(system.commands.at(1), "[AddItem(\"C:\\kavrel.exe\",\"Kavrel\")]");
 }
 
 } // namespace

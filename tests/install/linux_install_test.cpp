@@ -1,24 +1,34 @@
+// The installer on the real system: target paths and filesystems, where it puts things for
+// root and for other users, a whole run into a scratch home read back by the desktop's own
+// tools, and the failures that stop it.
+
 #include "fake_install_platform.h"
 #include "install_flow.h"
 #include "install_lists.h"
 #include "install_path.h"
+#include "linux/atomic_file.h"
 #include "linux/filesystem_kind.h"
 #include "linux/linux_install_system.h"
 #include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <fstream>
 #include <grp.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace kavrel::install {
 namespace {
 
-using linux_system::LinuxInstallSystem;
+using linux_system::CLinuxInstallSystem;
+using testing::FileNamesIn;
 using testing::ReadTextFile;
+using testing::RunTool;
 using testing::ScopedEnv;
 using testing::ScratchDir;
 using testing::ScriptedUi;
@@ -38,21 +48,12 @@ std::string MountedType(const std::string& mountPoint) {
     return type;
 }
 
-// A distribution folder with stand-ins for every file the installer copies.
-std::string MakeSourceFolder(const std::string& root) {
-    const std::string source = root + "/dist";
-    ::mkdir(source.c_str(), 0755);
-    for (const auto& name : InstallFileList(""))
-        if (name == "kavrel" || name == "kavrel-calc")
-            WriteTextFile(source + "/" + name, "#!/bin/sh\necho " + name + "\n", 0755);
-        else
-            WriteTextFile(source + "/" + name, "stand-in " + name + "\n", 0644);
-    return source;
-}
-
-TEST(LinuxInstallPath, RefusesRelativePathsAndUnsuitableFilesystems) {
+TEST(LinuxInstallPath, RefusesRelativeAndUnlaunchablePathsAndUnsuitableFilesystems) {
     ScratchDir scratch;
-    LinuxInstallSystem system("/opt/dist/install");
+    CLinuxInstallSystem system("/opt/dist/install", {});
+    std::string umlauts;
+    for (int i = 0; i < 128; ++i)
+        umlauts += "\xc3\xbc";
     const struct {
         std::string path;
         int check;
@@ -64,6 +65,9 @@ TEST(LinuxInstallPath, RefusesRelativePathsAndUnsuitableFilesystems) {
         {"Kavrel", 3, "Missing '/' !"},
         {"~/Kavrel", 3, "Missing '/' !"},
         {"/proc/Kavrel", 1, "Drive incorrect !"},
+        {scratch.path() + "/100%", 5, "The path cannot contain '%'."},
+        // 128 characters, 257 bytes.
+        {"/" + umlauts, 4, "The path is longer than 255 bytes."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CheckInstallPath(system, c.path), c.check) << c.path;
@@ -74,111 +78,189 @@ TEST(LinuxInstallPath, RefusesRelativePathsAndUnsuitableFilesystems) {
 
 TEST(LinuxInstallPath, RefusesARamDisk) {
     if (MountedType("/dev/shm") != "tmpfs") GTEST_SKIP() << "/dev/shm is not a tmpfs here";
-    LinuxInstallSystem system("/opt/dist/install");
-    EXPECT_EQ(system.driveType("/dev/shm/Kavrel"), DriveType::RamDisk);
+    CLinuxInstallSystem system("/opt/dist/install", {});
+    EXPECT_EQ(system.GetDriveType("/dev/shm/Kavrel"), DriveType::RamDisk);
     EXPECT_EQ(CheckInstallPath(system, "/dev/shm/Kavrel"), 1);
 }
 
-// Installs from a stand-in distribution folder into a scratch $HOME.
+std::string Joined(const linux_system::InstallPlaces& places) {
+    const auto& d = places.desktop;
+    return places.defaultTarget + " " +
+           (d ? d->mergedMenus + " " + d->applications + " " + d->desktopDirectories + " " + d->mime
+              : "no desktop");
+}
+
+TEST(InstallPlacesFor, RootInstallsForEveryUserAndAnyoneElseForThemselves) {
+    ScopedEnv home("HOME", "/home/ann");
+    ScopedEnv config("XDG_CONFIG_HOME", "/home/ann/cfg");
+    ScopedEnv data("XDG_DATA_HOME", std::nullopt);
+    EXPECT_EQ(Joined(linux_system::InstallPlacesFor(0)),
+              "/opt/Kavrel /etc/xdg/menus/applications-merged /usr/share/applications "
+              "/usr/share/desktop-directories /usr/share/mime");
+    EXPECT_EQ(Joined(linux_system::InstallPlacesFor(1000)),
+              "/home/ann/Kavrel /home/ann/cfg/menus/applications-merged "
+              "/home/ann/.local/share/applications /home/ann/.local/share/desktop-directories "
+              "/home/ann/.local/share/mime");
+}
+
+// A signal in the middle of a copy leaves no half-written file behind.
+class SignalDuringACopy : public ::testing::TestWithParam<int> {};
+
+TEST_P(SignalDuringACopy, RemovesTheTemporaryFileAndEndsTheProgram) {
+    ScratchDir scratch;
+    const int signal = GetParam();
+    EXPECT_EXIT(linux_system::ReplaceFileAtomically(scratch.path() + "/kavrel", 0755,
+                                                    [signal](int fd) {
+                                                        (void)!::write(fd, "half", 4);
+                                                        ::raise(signal);
+                                                        return 0;
+                                                    }),
+                ::testing::KilledBySignal(signal), "");
+    EXPECT_EQ(FileNamesIn(scratch.path()), std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringACopy, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
+
+// A distribution folder with the real help file and stand-ins for the rest. Each program
+// stand-in adds its name and arguments to launched.log in its own folder.
+std::string MakeSourceFolder(const std::string& root) {
+    const std::string source = root + "/dist";
+    ::mkdir(source.c_str(), 0755);
+    for (const auto& name : InstallFileList(""))
+        if (name == "kavrel.hlp")
+            WriteTextFile(source + "/" + name, ReadTextFile(KAVREL_HELP_FILE));
+        else if (name.find('.') == std::string::npos)
+            WriteTextFile(source + "/" + name,
+                          "#!/bin/sh\necho \"${0##*/} $*\" >> \"${0%/*}/launched.log\"\n", 0755);
+        else
+            WriteTextFile(source + "/" + name, "stand-in " + name + "\n", 0644);
+    return source;
+}
+
+// Installs from a stand-in distribution folder into a scratch home, with no desktop of its
+// own, so that the freedesktop tools read only the files of the XDG specifications.
 class LinuxInstallRun : public ::testing::Test {
 protected:
     LinuxInstallRun()
-        : home_(scratch_.path() + "/home dir"), source_(MakeSourceFolder(scratch_.path())),
-          homeEnv_("HOME", home_), configEnv_("XDG_CONFIG_HOME", home_ + "/config"),
-          dataEnv_("XDG_DATA_HOME", home_ + "/data") {
-        ::mkdir(home_.c_str(), 0755);
+        : m_home(m_scratch.path() + "/home dir"), m_source(MakeSourceFolder(m_scratch.path())),
+          m_homeEnv("HOME", m_home), m_configEnv("XDG_CONFIG_HOME", m_scratch.path() + "/config"),
+          m_dataEnv("XDG_DATA_HOME", m_scratch.path() + "/data"),
+          m_desktop("XDG_CURRENT_DESKTOP", {}), m_session("DESKTOP_SESSION", {}),
+          m_kde("KDE_FULL_SESSION", {}) {
+        ::mkdir(m_home.c_str(), 0755);
     }
 
-    ScriptedUi Run(const std::string& target) {
-        LinuxInstallSystem system(source_ + "/install");
+    ScriptedUi Run(std::deque<std::optional<std::string>> answers) {
+        CLinuxInstallSystem system(m_source + "/install",
+                                   {m_home + "/Kavrel", linux_system::UserDesktopPaths()});
         ScriptedUi ui;
-        ui.dialogAnswers = {target};
+        ui.dialogAnswers = std::move(answers);
         RunInstall(system, ui);
         return ui;
     }
 
-    std::string applications() const { return home_ + "/data/applications"; }
+    std::string applications() const { return m_scratch.path() + "/data/applications"; }
 
-    ScratchDir scratch_;
-    std::string home_;
-    std::string source_;
-    ScopedEnv homeEnv_;
-    ScopedEnv configEnv_;
-    ScopedEnv dataEnv_;
+    ScratchDir m_scratch;
+    std::string m_home;
+    std::string m_source;
+    ScopedEnv m_homeEnv, m_configEnv, m_dataEnv, m_desktop, m_session, m_kde;
 };
 
-TEST_F(LinuxInstallRun, CopiesTheFilesAndAddsTheKavrelSubmenu) {
-    const std::string target = home_ + "/Kavrel";
-    const ScriptedUi ui = Run(target);
-    EXPECT_EQ(ui.offeredTargets, std::vector<std::string>{target});
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Installation is complete");
+std::string Captions(const ScriptedUi& ui) {
+    std::string captions;
+    for (const auto& message : ui.messages)
+        captions += message.caption + ";";
+    return captions;
+}
 
-    for (const auto& name : InstallFileList("")) {
-        EXPECT_EQ(ReadTextFile(target + "/" + name), ReadTextFile(source_ + "/" + name)) << name;
-    }
+// What the command started, as the stand-in in `folder` wrote it down: the command may return
+// before the program it started has run.
+std::string Launched(const std::string& folder, const std::vector<std::string>& command) {
+    const std::string log = folder + "/launched.log";
+    ::unlink(log.c_str());
+    const auto run = RunTool(command);
+    if (run.exitCode != 0) return "exit " + std::to_string(run.exitCode) + ": " + run.output;
+    for (int wait = 0; wait < 100 && ReadTextFile(log).empty(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::string line = ReadTextFile(log);
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    return line;
+}
+
+TEST_F(LinuxInstallRun, TheDesktopShowsAndOpensEverythingInstalled) {
+    const std::string target = m_home + "/Kavrel";
+    const ScriptedUi ui = Run({target});
+    ASSERT_EQ(Captions(ui), "Kavrel;");
+    for (const auto& name : InstallFileList(""))
+        EXPECT_EQ(ReadTextFile(target + "/" + name), ReadTextFile(m_source + "/" + name)) << name;
     struct stat program {};
     ASSERT_EQ(::stat((target + "/kavrel").c_str(), &program), 0);
     EXPECT_EQ(program.st_mode & 0777, 0755u);
-    EXPECT_EQ(testing::FileNamesIn(target).size(), 11u) << "no temporary file is left behind";
+    EXPECT_EQ(FileNamesIn(target).size(), 12u) << "no temporary file is left behind";
 
-    const std::string menu = ReadTextFile(home_ + "/config/menus/applications-merged/kavrel.menu");
-    EXPECT_NE(menu.find("<Name>Kavrel</Name>"), std::string::npos) << menu;
-    EXPECT_NE(menu.find("<Directory>kavrel.directory</Directory>"), std::string::npos);
-    EXPECT_NE(menu.find("<Category>X-Kavrel</Category>"), std::string::npos);
+    const std::string menu =
+        ReadTextFile(m_scratch.path() + "/config/menus/applications-merged/kavrel.menu");
+    EXPECT_NE(menu.find("<Directory>kavrel.directory</Directory>"), std::string::npos) << menu;
+    EXPECT_NE(menu.find("<Category>X-Kavrel</Category>"), std::string::npos) << menu;
+    EXPECT_EQ(testing::DesktopFileProblems(m_scratch.path() +
+                                           "/data/desktop-directories/kavrel.directory"),
+              "");
 
-    EXPECT_EQ(testing::FileNamesIn(applications()),
-              (std::vector<std::string>{"kavrel-documentation.desktop",
-                                        "kavrel-kavrel-help.desktop", "kavrel-kavrel.desktop",
-                                        "kavrel-overview.desktop", "kavrel-quick-start.desktop"}));
-    const std::string program_entry = ReadTextFile(applications() + "/kavrel-kavrel.desktop");
-    EXPECT_NE(program_entry.find("\nExec=\"" + target + "/kavrel\"\n"), std::string::npos)
-        << program_entry;
-    const std::string help = ReadTextFile(applications() + "/kavrel-kavrel-help.desktop");
-    EXPECT_NE(help.find("\nName=Kavrel Help\n"), std::string::npos);
-    EXPECT_NE(help.find("\nExec=xdg-open \"" + target + "/kavrel.hlp\"\n"), std::string::npos)
-        << help;
-
-    std::vector<std::string> entries;
-    for (const auto& name : testing::FileNamesIn(applications()))
-        entries.push_back(applications() + "/" + name);
-    entries.push_back(home_ + "/data/desktop-directories/kavrel.directory");
-    for (const auto& entry : entries) {
-        const auto run = testing::ValidateDesktopFile(entry);
-        if (!run.available) GTEST_SKIP() << "desktop-file-validate was not found";
-        EXPECT_EQ(run.exitCode, 0) << entry << "\n" << run.output;
-        EXPECT_FALSE(testing::ReportsAProblem(run)) << run.output;
+    // Each item starts its program, or shows its file in the help viewer.
+    const struct {
+        const char* entry;
+        std::string started;
+    } items[] = {
+        {"kavrel-kavrel.desktop", "kavrel "},
+        {"kavrel-kavrel-help.desktop", "kavrel-help " + target + "/kavrel.hlp"},
+        {"kavrel-documentation.desktop", "kavrel-help " + target + "/readme.txt"},
+        {"kavrel-quick-start.desktop", "kavrel-help " + target + "/media.doc"},
+        {"kavrel-overview.desktop", "kavrel-help " + target + "/overview.txt"},
+    };
+    for (const auto& item : items) {
+        const std::string entry = applications() + "/" + item.entry;
+        EXPECT_EQ(testing::DesktopFileProblems(entry), "");
+        EXPECT_EQ(Launched(target, {"gio", "launch", entry}), item.started) << item.entry;
     }
+
+    // The help file is known by its content, and opens in the help viewer; a Windows help
+    // file keeps its own type.
+    const std::string windowsHelp = m_home + "/windows.hlp";
+    WriteTextFile(windowsHelp, std::string("?_\x03\0\0\0\0\0", 8) + std::string(56, '\xff'));
+    const std::string help = target + "/kavrel.hlp";
+    EXPECT_EQ(RunTool({"xdg-mime", "query", "filetype", help}).output,
+              "application/x-kavrel-help\n");
+    EXPECT_EQ(RunTool({"xdg-mime", "query", "filetype", windowsHelp}).output,
+              "application/winhlp\n");
+    EXPECT_EQ(RunTool({"xdg-mime", "query", "default", "application/x-kavrel-help"}).output,
+              "org.kavrel.KavrelHelp.desktop\n");
+    EXPECT_EQ(Launched(target, {"gio", "open", help}), "kavrel-help " + help);
 }
 
 TEST_F(LinuxInstallRun, ASecondRunOverwritesTheFilesAndTheEntries) {
-    const std::string target = home_ + "/Kavrel";
-    Run(target);
-    WriteTextFile(source_ + "/readme.txt", "a newer readme\n");
-    const ScriptedUi ui = Run(target + "/");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Installation is complete");
+    const std::string target = m_home + "/Kavrel";
+    Run({target});
+    WriteTextFile(m_source + "/readme.txt", "a newer readme\n");
+    EXPECT_EQ(Captions(Run({target + "/"})), "Kavrel;");
     EXPECT_EQ(ReadTextFile(target + "/readme.txt"), "a newer readme\n");
-    EXPECT_EQ(testing::FileNamesIn(applications()).size(), 5u);
+    EXPECT_EQ(FileNamesIn(applications()).size(), 7u) << "the items, the viewer and the cache";
 }
 
-TEST_F(LinuxInstallRun, AMissingSourceFileStopsTheCopy) {
-    ::unlink((source_ + "/vendor.txt").c_str());
-    const ScriptedUi ui = Run(home_ + "/Kavrel");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "File Error");
-    EXPECT_EQ(testing::FileNamesIn(home_ + "/Kavrel").size(), 6u);
-    EXPECT_TRUE(testing::FileNamesIn(applications()).empty());
+TEST_F(LinuxInstallRun, AMissingSourceFileStopsTheCopyBeforeTheMenu) {
+    ::unlink((m_source + "/vendor.txt").c_str());
+    EXPECT_EQ(Captions(Run({m_home + "/Kavrel"})), "File Error;");
+    EXPECT_EQ(FileNamesIn(m_home + "/Kavrel").size(), 6u);
+    EXPECT_TRUE(FileNamesIn(applications()).empty());
 }
 
 TEST_F(LinuxInstallRun, AMenuStoreThatCannotBeOpenedIsReportedAfterTheCopy) {
     // A file where the data directory should be: not even root can make directories in it.
-    WriteTextFile(home_ + "/data", "not a directory");
-    const ScriptedUi ui = Run(home_ + "/Kavrel");
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].text, "Windows is busy. Please run Install again!");
-    EXPECT_EQ(ui.messages[1].caption, "DDE Error");
-    EXPECT_EQ(testing::FileNamesIn(home_ + "/Kavrel").size(), 11u);
+    WriteTextFile(m_scratch.path() + "/data", "not a directory");
+    const ScriptedUi ui = Run({m_home + "/Kavrel"});
+    EXPECT_EQ(Captions(ui), "DDE Error;DDE Error;");
+    EXPECT_EQ(ui.messages.at(0).text, "Windows is busy. Please run Install again!");
+    EXPECT_EQ(FileNamesIn(m_home + "/Kavrel").size(), 12u);
 }
 
 // Every directory on the way to `path` must let other users through.
@@ -197,26 +279,27 @@ bool OthersCanReach(const std::string& path) {
     if (::geteuid() == 0 &&
         (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
         ::_exit(3);
-    LinuxInstallSystem system(source + "/install");
+    CLinuxInstallSystem system(source + "/install", {locked, {}});
     ScriptedUi ui;
     ui.dialogAnswers = {locked + "/Kavrel", locked};
     RunInstall(system, ui);
-    std::string report = "captions=";
+    std::string report = "messages=";
     for (const auto& message : ui.messages)
-        report += message.caption + ";";
-    report += "files=" + std::to_string(testing::FileNamesIn(locked).size()) + "\n";
+        report += message.caption + ": " + message.text + ";";
+    report += "files=" + std::to_string(FileNamesIn(locked).size()) + "\n";
     std::fputs(report.c_str(), stderr);
     ::_exit(0); // no exit handlers: the sanitizers' leak check cannot run as nobody
 }
 
-TEST_F(LinuxInstallRun, AReadOnlyDirectoryCanBeNeitherCreatedInNorCopiedInto) {
-    const std::string locked = scratch_.path() + "/locked";
+TEST_F(LinuxInstallRun, AReadOnlyDirectoryCanBeNeitherCreatedInNorWrittenTo) {
+    const std::string locked = m_scratch.path() + "/locked";
     ::mkdir(locked.c_str(), 0555);
-    ::chmod(scratch_.path().c_str(), 0755);
+    ::chmod(m_scratch.path().c_str(), 0755);
     if (::geteuid() == 0 && !OthersCanReach(locked))
         GTEST_SKIP() << "an unprivileged user cannot reach " << locked;
-    EXPECT_EXIT(InstallIntoReadOnlyDirectory(source_, locked), ::testing::ExitedWithCode(0),
-                "captions=Drive;File Error;files=0");
+    EXPECT_EXIT(InstallIntoReadOnlyDirectory(m_source, locked), ::testing::ExitedWithCode(0),
+                "messages=Drive: Cannot create directory .*/locked/Kavrel\\. Please select "
+                "another name or drive\\.\\.\\.;Drive: Cannot write to '.*/locked'\\.;files=0");
 }
 
 } // namespace

@@ -11,8 +11,9 @@ namespace {
 using testing::FakeWindowsSystem;
 using testing::ScriptedUi;
 
-const char* const kProblem = "Problem adding application(s) to Windows Start Menu...\r\n\r\n"
-                             "Run Install again after re-starting Windows...";
+const char* const ProgramGroupProblem =
+    "Problem adding application(s) to Windows Start Menu...\r\n\r\n"
+    "Run Install again after re-starting Windows...";
 
 TEST(AddProgramManagerItems, SendsTheGroupAndItemCommandsForTheTarget) {
     FakeWindowsSystem system;
@@ -50,55 +51,54 @@ struct FailureCase {
     const char* message; // before the final problem message
     const char* caption;
     std::size_t commandsSent;
+    bool associationRefused = false;
 };
 
-const char* const kBusy = "Windows is busy. Please run Install again!";
-const char* const kNoGroup = "Could not make main menu item!";
-const char* const kNoItems = "Could not add sub-menu items!";
+const char* const WindowsBusy = "Windows is busy. Please run Install again!";
+const char* const ManagerBusy = "Windows PM is busy. Please run Install again!";
+const char* const NoGroup = "Could not make main menu item!";
+const char* const NoItems = "Could not add sub-menu items!";
 
 // A refused command is a failure whether or not it leaves an error code.
-const FailureCase kFailures[] = {
-    {"ManagerNotRunning", false, false, true, 0, {}, 0, kBusy, "DDE Error", 0},
-    {"ManagerRefusesWithACode", false, true, true, 0x400A, {}, 0, kBusy, "DDE Error", 0},
-    {"NoManagerWindow",
-     true,
-     false,
-     false,
-     0,
-     {},
-     0,
-     "Windows PM is busy. Please run Install again!",
-     "Install Error",
-     0},
-    {"GroupRefused", true, false, true, 0, 0, 0x4009, kNoGroup, "DDE Error", 1},
-    {"GroupRefusedWithoutCode", true, false, true, 0, 0, 0, kNoGroup, "DDE Error", 1},
-    {"ThirdItemRefused", true, false, true, 0, 3, 0x4009, kNoItems, "DDE Error", 4},
-    {"FirstItemRefusedWithoutCode", true, false, true, 0, 1, 0, kNoItems, "DDE Error", 2},
+const FailureCase Failures[] = {
+    {"ManagerNotRunning", false, false, true, 0, {}, 0, WindowsBusy, "DDE Error", 0},
+    {"ManagerRefusesWithACode", false, true, true, 0x400A, {}, 0, WindowsBusy, "DDE Error", 0},
+    {"NoManagerWindow", true, false, false, 0, {}, 0, ManagerBusy, "Install Error", 0},
+    {"GroupRefused", true, false, true, 0, 0, 0x4009, NoGroup, "DDE Error", 1},
+    {"GroupRefusedWithoutCode", true, false, true, 0, 0, 0, NoGroup, "DDE Error", 1},
+    {"ThirdItemRefused", true, false, true, 0, 3, 0x4009, NoItems, "DDE Error", 4},
+    {"FirstItemRefusedWithoutCode", true, false, true, 0, 1, 0, NoItems, "DDE Error", 2},
+    {"HelpFilesNotAssociated", true, false, true, 0, {}, 0, NoItems, "DDE Error", 6, true},
 };
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ProgramGroupFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(ProgramGroupFailure, IsReportedAndLeavesTheFilesInstalled) {
     const FailureCase& c = GetParam();
     FakeWindowsSystem system;
-    system.addSourceFiles();
+    system.AddSourceFiles();
     system.managerRunning = c.managerRunning;
     system.managerStartsWhenAsked = c.startsWhenAsked;
     system.managerWindow = c.managerWindow;
     system.connectError = c.connectError;
     system.failCommandAt = c.failCommandAt;
     system.commandError = c.commandError;
+    system.associationRefused = c.associationRefused;
     ScriptedUi ui;
     ui.dialogAnswers = {"D:\\Apps\\Kavrel"};
     RunInstall(system, ui);
 
-    EXPECT_EQ(system.copied.size(), 11u);
+    EXPECT_EQ(system.copied.size(), 12u);
     EXPECT_EQ(system.commands.size(), c.commandsSent);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, c.message);
     EXPECT_EQ(ui.messages[0].caption, c.caption);
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(ui.messages[1].text, kProblem);
+    EXPECT_EQ(ui.messages[1].text, ProgramGroupProblem);
     EXPECT_EQ(ui.messages[1].caption, "DDE Error");
     // The manager window is given back whenever it was taken.
     if (!system.windowLog.empty()) {
@@ -106,8 +106,8 @@ TEST_P(ProgramGroupFailure, IsReportedAndLeavesTheFilesInstalled) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Failures, ProgramGroupFailure, ::testing::ValuesIn(kFailures),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Failures, ProgramGroupFailure, ::testing::ValuesIn(Failures),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(OpenDdeConversation, StartsTheManagerOnceWhenItIsNotRunning) {
     FakeWindowsSystem system;

@@ -17,29 +17,32 @@ namespace fs = std::filesystem;
 ScratchDir::ScratchDir() {
     std::string pattern = std::string(KAVREL_INSTALL_SCRATCH_DIR) + "/run-XXXXXX";
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make " + pattern);
-    path_ = pattern;
+    m_path = pattern;
 }
 
 ScratchDir::~ScratchDir() {
     std::error_code ignored;
     // Directories made read-only by a test must be writable again to be emptied.
-    for (auto it = fs::recursive_directory_iterator(path_, ignored);
+    for (auto it = fs::recursive_directory_iterator(m_path, ignored);
          it != fs::recursive_directory_iterator(); it.increment(ignored))
         if (it->is_directory(ignored))
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(path_, ignored);
+    fs::remove_all(m_path, ignored);
 }
 
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
+ScopedEnv::ScopedEnv(const char* name, const std::optional<std::string>& value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old;
+    if (value)
+        ::setenv(name, value->c_str(), 1);
+    else
+        ::unsetenv(name);
 }
 
 ScopedEnv::~ScopedEnv() {
-    if (old_)
-        ::setenv(name_.c_str(), old_->c_str(), 1);
+    if (m_old)
+        ::setenv(m_name.c_str(), m_old->c_str(), 1);
     else
-        ::unsetenv(name_.c_str());
+        ::unsetenv(m_name.c_str());
 }
 
 void WriteTextFile(const std::string& path, const std::string& text, unsigned mode) {
@@ -63,19 +66,20 @@ std::vector<std::string> FileNamesIn(const std::string& directory) {
     return names;
 }
 
-ValidatorRun ValidateDesktopFile(const std::string& path) {
-    ValidatorRun run;
-    const std::string validator = KAVREL_DESKTOP_FILE_VALIDATE;
-    if (validator.empty()) return run;
-    run.available = true;
+ToolRun RunTool(const std::vector<std::string>& arguments) {
+    ToolRun run;
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) throw std::runtime_error("pipe");
+    std::vector<char*> argv;
+    for (const auto& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     const pid_t child = ::fork();
     if (child == 0) {
         ::dup2(pipeFds[1], STDOUT_FILENO);
         ::dup2(pipeFds[1], STDERR_FILENO);
         ::close(pipeFds[0]);
-        ::execl(validator.c_str(), validator.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
     ::close(pipeFds[1]);
@@ -86,13 +90,16 @@ ValidatorRun ValidateDesktopFile(const std::string& path) {
     ::close(pipeFds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
     return run;
 }
 
-bool ReportsAProblem(const ValidatorRun& run) {
-    return run.exitCode != 0 || run.output.find("error:") != std::string::npos ||
-           run.output.find("warning:") != std::string::npos;
+std::string DesktopFileProblems(const std::string& path) {
+    const ToolRun run = RunTool({"desktop-file-validate", path});
+    const bool problem = run.exitCode != 0 || run.output.find("error:") != std::string::npos ||
+                         run.output.find("warning:") != std::string::npos;
+    return problem ? path + ": " + run.output + " (exit " + std::to_string(run.exitCode) + ")"
+                   : std::string();
 }
 
 } // namespace kavrel::install::testing

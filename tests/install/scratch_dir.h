@@ -1,4 +1,5 @@
 #pragma once
+// Scratch directories, environment variables and files for tests on the real system.
 
 #include <cstdlib>
 #include <filesystem>
@@ -17,39 +18,40 @@ public:
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return m_path; }
 
 private:
-    std::string path_;
+    std::string m_path;
 };
 
-// Sets an environment variable for the life of the object.
+// Sets an environment variable, or removes it (nullopt), for the life of the object.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const std::string& value);
+    ScopedEnv(const char* name, const std::optional<std::string>& value);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
-    std::string name_;
-    std::optional<std::string> old_;
+    std::string m_name;
+    std::optional<std::string> m_old;
 };
 
 void WriteTextFile(const std::string& path, const std::string& text, unsigned mode = 0644);
 std::string ReadTextFile(const std::string& path);
 std::vector<std::string> FileNamesIn(const std::string& directory);
 
-struct ValidatorRun {
-    bool available = false;
-    int exitCode = 0;
-    std::string output;
+struct ToolRun {
+    int exitCode = -1;  // -1 when it did not exit normally, 127 when it could not be started
+    std::string output; // standard output and standard error together
 };
-// desktop-file-validate on `path`, when the build found it.
-ValidatorRun ValidateDesktopFile(const std::string& path);
-// Errors and warnings count; hints do not. The installer's entries carry only the group's own
-// category, so that they show in its submenu and nowhere else, and the validator hints that
-// a main category is missing.
-bool ReportsAProblem(const ValidatorRun& run);
+// Runs a program found on PATH and waits for it.
+ToolRun RunTool(const std::vector<std::string>& arguments);
+
+// desktop-file-validate's complaints about the file, empty when it has none. Errors and
+// warnings count; hints do not. The installer's entries carry only the group's own category,
+// so that they show in its submenu and nowhere else, and the validator hints that a main
+// category is missing.
+std::string DesktopFileProblems(const std::string& path);
 
 } // namespace kavrel::install::testing

@@ -1,5 +1,7 @@
 #include "desktop_entry.h"
 
+#include "install_lists.h"
+
 namespace kavrel::install::linux_system {
 
 namespace {
@@ -157,8 +159,13 @@ std::string MergedMenuText(std::string_view group) {
 
 std::string ItemEntryText(std::string_view group, std::string_view path, std::string_view title,
                           bool executable) {
+    // The help viewer beside the file shows help and plain text alike, whatever applications
+    // the desktop would pick for the file's name.
     const std::string exec =
-        executable ? QuoteExecArgument(path) : "xdg-open " + QuoteExecArgument(path);
+        executable ? QuoteExecArgument(path)
+                   : QuoteExecArgument(std::string(path.substr(0, path.rfind('/') + 1)) +
+                                       std::string(HelpViewerProgram)) +
+                         " " + QuoteExecArgument(path);
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=" +
@@ -173,6 +180,20 @@ std::string ItemEntryText(std::string_view group, std::string_view path, std::st
            "Terminal=false\n"
            "Categories=" +
            GroupCategory(group) + ";\n";
+}
+
+std::string HelpViewerEntryText(std::string_view viewerPath) {
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Kavrel Help\n"
+           "Exec=" +
+           EscapeDesktopValue(QuoteExecArgument(viewerPath) + " %f") +
+           "\n"
+           "Icon=help-browser\n"
+           "Terminal=false\n"
+           "NoDisplay=true\n"
+           "MimeType=" +
+           std::string(HelpFileType) + ";\n";
 }
 
 } // namespace kavrel::install::linux_system

@@ -1,4 +1,6 @@
 #pragma once
+// The freedesktop files the installer writes: desktop entries, directory entries and the
+// merged menu, and the program-group commands they are made from.
 
 #include <optional>
 #include <string>
@@ -32,8 +34,15 @@ std::string EscapeXml(std::string_view text);
 std::string DirectoryEntryText(std::string_view group);
 // The submenu of the applications menu that shows every entry of the group's category.
 std::string MergedMenuText(std::string_view group);
-// Programs are run; anything else is opened with the desktop's handler for its type.
+// Programs are run; anything else is opened with the help viewer in the same directory.
 std::string ItemEntryText(std::string_view group, std::string_view path, std::string_view title,
                           bool executable);
+
+// The type of the program's help files in the shared MIME database.
+inline constexpr std::string_view HelpFileType = "application/x-kavrel-help";
+// The desktop entry that makes the help viewer open files of HelpFileType; it is not shown in
+// menus. Its name is the one the packages give it, so that a user's own copy overrides theirs.
+inline constexpr std::string_view HelpViewerEntryName = "org.kavrel.KavrelHelp.desktop";
+std::string HelpViewerEntryText(std::string_view viewerPath);
 
 } // namespace kavrel::install::linux_system

@@ -1,4 +1,5 @@
 #pragma once
+// The kind and free space of the filesystem that holds (or would hold) a path.
 
 #include "install_platform.h"
 

@@ -2,6 +2,8 @@
 
 #include "atomic_file.h"
 #include "filesystem_kind.h"
+#include "help_file_type.h"
+#include "install_lists.h"
 #include "menu_store.h"
 
 #include <cerrno>
@@ -13,52 +15,75 @@
 
 namespace kavrel::install::linux_system {
 
+namespace {
+
+std::string HomeOf(unsigned userId) {
+    std::string home;
+    if (const char* value = std::getenv("HOME"); value && value[0] == '/')
+        home = value;
+    else if (const passwd* user = ::getpwuid(userId); user && user->pw_dir)
+        home = user->pw_dir;
+    while (!home.empty() && home.back() == '/')
+        home.pop_back();
+    return home;
+}
+
+} // namespace
+
 std::string RunningProgramPath() {
     std::error_code failure;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", failure);
     return failure ? std::string() : path.string();
 }
 
-std::string LinuxInstallSystem::defaultTarget() const {
-    std::string home;
-    if (const char* value = std::getenv("HOME"); value && value[0] == '/')
-        home = value;
-    else if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
-        home = user->pw_dir;
-    while (!home.empty() && home.back() == '/')
-        home.pop_back();
-    return home + "/Kavrel";
+InstallPlaces InstallPlacesFor(unsigned userId) {
+    if (userId == 0) return {"/opt/Kavrel", SystemDesktopPaths()};
+    return {HomeOf(userId) + "/Kavrel", UserDesktopPaths()};
 }
 
-DriveType LinuxInstallSystem::driveType(const std::string& root) {
+DriveType CLinuxInstallSystem::GetDriveType(const std::string& root) {
     return FilesystemDriveType(root);
 }
 
-std::optional<DiskSpace> LinuxInstallSystem::diskSpace(const std::string& root) {
+std::optional<DiskSpace> CLinuxInstallSystem::GetDiskFreeSpace(const std::string& root) {
     return FilesystemSpace(root);
 }
 
-bool LinuxInstallSystem::changeDirectory(const std::string& path) {
+bool CLinuxInstallSystem::SetCurrentDirectory(const std::string& path) {
     return ::chdir(path.c_str()) == 0;
 }
 
-bool LinuxInstallSystem::createDirectory(const std::string& path) {
+bool CLinuxInstallSystem::CreateDirectory(const std::string& path) {
     return ::mkdir(path.c_str(), 0755) == 0;
 }
 
-bool LinuxInstallSystem::copyFile(const std::string& from, const std::string& to) {
+bool CLinuxInstallSystem::CanWriteTo(const std::string& directory) {
+    return ::access(directory.c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::uint64_t> CLinuxInstallSystem::GetFileSize(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+bool CLinuxInstallSystem::CopyFile(const std::string& from, const std::string& to) {
     return CopyFileAtomically(from, to) == 0;
 }
 
-std::unique_ptr<ProgramGroupLink> LinuxInstallSystem::connectProgramGroup(const std::string&,
-                                                                          const std::string&) {
-    lastError_ = 0;
-    const auto paths = MenuStorePathsFromEnvironment();
-    if (!paths) {
-        lastError_ = ENOENT;
+std::unique_ptr<IProgramGroupLink> CLinuxInstallSystem::ConnectProgramGroup(const std::string&,
+                                                                            const std::string&) {
+    m_lastError = 0;
+    if (!m_places.desktop) {
+        m_lastError = ENOENT;
         return nullptr;
     }
-    return OpenMenuStore(*paths, lastError_);
+    return OpenMenuStore(*m_places.desktop, m_lastError);
+}
+
+bool CLinuxInstallSystem::AssociateHelpFiles(const std::string& directory) {
+    return m_places.desktop &&
+           RegisterHelpFileType(*m_places.desktop, directory + std::string(HelpViewerProgram)) == 0;
 }
 
 } // namespace kavrel::install::linux_system

@@ -4,8 +4,6 @@
 #include "desktop_entry.h"
 
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,25 +11,18 @@ namespace kavrel::install::linux_system {
 
 namespace {
 
-std::optional<std::string> BaseDirectory(const char* variable, const char* fallbackUnderHome) {
-    if (const char* value = std::getenv(variable); value && value[0] == '/') return value;
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] != '/') return std::nullopt;
-    return std::string(home) + "/" + fallbackUnderHome;
-}
-
 bool IsExecutableFile(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
            (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0;
 }
 
-class MenuStoreLink final : public ProgramGroupLink {
+class CMenuStoreLink final : public IProgramGroupLink {
 public:
-    MenuStoreLink(MenuStorePaths paths, int& error) : paths_(std::move(paths)), error_(error) {}
+    CMenuStoreLink(DesktopPaths paths, int& error) : m_paths(std::move(paths)), m_error(error) {}
 
-    bool execute(const std::string& command) override {
-        error_ = 0;
+    bool Execute(const std::string& command) override {
+        m_error = 0;
         const auto parsed = ParseProgramGroupCommand(command);
         if (!parsed) return Fail(EINVAL);
         if (parsed->kind == ProgramGroupCommand::Kind::CreateGroup)
@@ -41,7 +32,7 @@ public:
 
 private:
     bool Fail(int error) {
-        error_ = error;
+        m_error = error;
         return false;
     }
 
@@ -49,56 +40,38 @@ private:
     bool CreateGroup(const std::string& group) {
         const std::string slug = MenuSlug(group);
         if (const int error = WriteFileAtomically(
-                paths_.desktopDirectories + "/" + slug + ".directory", DirectoryEntryText(group)))
+                m_paths.desktopDirectories + "/" + slug + ".directory", DirectoryEntryText(group)))
             return Fail(error);
-        if (const int error = WriteFileAtomically(paths_.mergedMenus + "/" + slug + ".menu",
+        if (const int error = WriteFileAtomically(m_paths.mergedMenus + "/" + slug + ".menu",
                                                   MergedMenuText(group)))
             return Fail(error);
-        group_ = group;
+        m_group = group;
         return true;
     }
 
     // Like Program Manager, an item goes into the group made last on this conversation.
     bool AddItem(const std::string& path, const std::string& title) {
-        if (!group_) return Fail(ENOENT);
+        if (!m_group) return Fail(ENOENT);
         const std::string file =
-            paths_.applications + "/" + MenuSlug(*group_) + "-" + MenuSlug(title) + ".desktop";
+            m_paths.applications + "/" + MenuSlug(*m_group) + "-" + MenuSlug(title) + ".desktop";
         if (const int error = WriteFileAtomically(
-                file, ItemEntryText(*group_, path, title, IsExecutableFile(path))))
+                file, ItemEntryText(*m_group, path, title, IsExecutableFile(path))))
             return Fail(error);
         return true;
     }
 
-    MenuStorePaths paths_;
-    int& error_;
-    std::optional<std::string> group_;
+    DesktopPaths m_paths;
+    int& m_error;
+    std::optional<std::string> m_group;
 };
 
 } // namespace
 
-std::optional<MenuStorePaths> MenuStorePathsFromEnvironment() {
-    const auto config = BaseDirectory("XDG_CONFIG_HOME", ".config");
-    const auto data = BaseDirectory("XDG_DATA_HOME", ".local/share");
-    if (!config || !data) return std::nullopt;
-    return MenuStorePaths{*config + "/menus/applications-merged", *data + "/applications",
-                          *data + "/desktop-directories"};
-}
-
-std::unique_ptr<ProgramGroupLink> OpenMenuStore(const MenuStorePaths& paths, int& error) {
+std::unique_ptr<IProgramGroupLink> OpenMenuStore(const DesktopPaths& paths, int& error) {
     for (const std::string* directory :
-         {&paths.mergedMenus, &paths.applications, &paths.desktopDirectories}) {
-        std::error_code failure;
-        std::filesystem::create_directories(*directory, failure);
-        if (failure) {
-            error = failure.value();
-            return nullptr;
-        }
-        if (::access(directory->c_str(), W_OK | X_OK) != 0) {
-            error = errno;
-            return nullptr;
-        }
-    }
-    return std::make_unique<MenuStoreLink>(paths, error);
+         {&paths.mergedMenus, &paths.applications, &paths.desktopDirectories})
+        if ((error = MakeWritableDirectory(*directory)) != 0) return nullptr;
+    return std::make_unique<CMenuStoreLink>(paths, error);
 }
 
 } // namespace kavrel::install::linux_system

@@ -1,7 +1,6 @@
 #include "install_dialogs.h"
 
 #include "center_dialog.h"
-#include "install_lists.h"
 #include "install_texts.h"
 
 #include <QCloseEvent>
@@ -29,87 +28,87 @@ void CenterDialog(QWidget& dialog) {
     const auto position =
         CenteredDialogPosition(area.width(), area.height(), dialog.width(), dialog.height());
     dialog.move(area.x() + position.x, area.y() + position.y);
-    dialog.setWindowTitle(ToQString(text::kCaptionKavrel));
+    dialog.setWindowTitle(ToQString(text::CaptionKavrel));
 }
 
-InstallDialog::InstallDialog(const QString& target, std::function<bool(const std::string&)> onOk,
-                             QWidget* parent)
-    : QDialog(parent), pathField_(new QLineEdit(this)), onOk_(std::move(onOk)) {
+CInstallDlg::CInstallDlg(const QString& target, std::function<bool(const std::string&)> onOk,
+                         QWidget* parent)
+    : QDialog(parent), m_pathField(new QLineEdit(this)), m_onOk(std::move(onOk)) {
     setObjectName("INSTALL");
     auto* layout = new QVBoxLayout(this);
-    for (const auto line : {text::kIntroLine1, text::kIntroLine2, text::kIntroLine3})
+    for (const auto line : {text::IntroLine1, text::IntroLine2, text::IntroLine3})
         layout->addWidget(new QLabel(ToQString(line), this));
 
     auto* pathRow = new QHBoxLayout;
-    auto* pathLabel = new QLabel(ToQString(text::kCopyFilesTo), this);
-    pathLabel->setBuddy(pathField_);
-    pathField_->setObjectName("pathField");
-    pathField_->setMaxLength(static_cast<int>(kMaxTargetLength));
-    pathField_->setText(target);
+    auto* pathLabel = new QLabel(ToQString(text::CopyFilesTo), this);
+    pathLabel->setBuddy(m_pathField);
+    m_pathField->setObjectName("pathField");
+    // No length limit: a longer path is refused by the check, never cut short.
+    m_pathField->setText(target);
     pathRow->addWidget(pathLabel);
-    pathRow->addWidget(pathField_, 1);
+    pathRow->addWidget(m_pathField, 1);
     layout->addLayout(pathRow);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(ToQString(text::kOk), this);
-    auto* cancel = new QPushButton(ToQString(text::kCancelAccel), this);
+    auto* ok = new QPushButton(ToQString(text::OkButton), this);
+    auto* cancel = new QPushButton(ToQString(text::CancelAccelButton), this);
     ok->setObjectName("okButton");
     cancel->setObjectName("cancelButton");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &InstallDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &InstallDialog::reject);
+    connect(ok, &QPushButton::clicked, this, &CInstallDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CInstallDlg::reject);
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    pathField_->setFocus();
+    m_pathField->setFocus();
 }
 
-void InstallDialog::accept() {
-    if (onOk_(pathField_->text().toStdString())) {
+void CInstallDlg::accept() {
+    if (m_onOk(m_pathField->text().toStdString())) {
         QDialog::accept();
         return;
     }
-    pathField_->setFocus();
+    m_pathField->setFocus();
 }
 
-void InstallDialog::showEvent(QShowEvent* event) {
+void CInstallDlg::showEvent(QShowEvent* event) {
     CenterDialog(*this);
     QDialog::showEvent(event);
 }
 
-CopyProgressDialog::CopyProgressDialog(std::function<void()> onCommand, QWidget* parent)
-    : QDialog(parent), fileName_(new QLabel(this)), onCommand_(std::move(onCommand)) {
+CCopyDlg::CCopyDlg(std::function<void()> onCommand, QWidget* parent)
+    : QDialog(parent), m_fileName(new QLabel(this)), m_onCommand(std::move(onCommand)) {
     setObjectName("COPY");
     auto* layout = new QGridLayout(this);
-    fileName_->setObjectName("fileName");
-    fileName_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
-    auto* cancel = new QPushButton(ToQString(text::kCancel), this);
+    m_fileName->setObjectName("fileName");
+    m_fileName->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
+    auto* cancel = new QPushButton(ToQString(text::CancelButton), this);
     cancel->setObjectName("cancelButton");
     cancel->setDefault(true);
-    connect(cancel, &QPushButton::clicked, this, [this] { onCommand_(); });
-    layout->addWidget(new QLabel(ToQString(text::kCopyingFile), this), 0, 0);
-    layout->addWidget(fileName_, 0, 1);
+    connect(cancel, &QPushButton::clicked, this, [this] { m_onCommand(); });
+    layout->addWidget(new QLabel(ToQString(text::CopyingFile), this), 0, 0);
+    layout->addWidget(m_fileName, 0, 1);
     layout->addWidget(cancel, 1, 0, 1, 2, Qt::AlignHCenter);
 }
 
-void CopyProgressDialog::showFileName(const QString& name) {
-    fileName_->setText(name);
+void CCopyDlg::ShowFileName(const QString& name) {
+    m_fileName->setText(name);
 }
 
-void CopyProgressDialog::reject() {
-    onCommand_();
+void CCopyDlg::reject() {
+    m_onCommand();
 }
 
-void CopyProgressDialog::showEvent(QShowEvent* event) {
+void CCopyDlg::showEvent(QShowEvent* event) {
     CenterDialog(*this);
     QDialog::showEvent(event);
 }
 
-void CopyProgressDialog::closeEvent(QCloseEvent* event) {
+void CCopyDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
-    onCommand_();
+    m_onCommand();
 }
 
 } // namespace kavrel::install::qt

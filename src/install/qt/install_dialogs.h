@@ -1,4 +1,5 @@
 #pragma once
+// The installer's two dialogs, "INSTALL" and "COPY".
 
 #include <QDialog>
 
@@ -14,11 +15,11 @@ namespace kavrel::install::qt {
 void CenterDialog(QWidget& dialog);
 
 // "INSTALL": asks for the target directory.
-class InstallDialog final : public QDialog {
+class CInstallDlg final : public QDialog {
     Q_OBJECT
 public:
-    InstallDialog(const QString& target, std::function<bool(const std::string&)> onOk,
-                  QWidget* parent = nullptr);
+    CInstallDlg(const QString& target, std::function<bool(const std::string&)> onOk,
+                QWidget* parent = nullptr);
 
     void accept() override;
 
@@ -26,18 +27,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLineEdit* pathField_;
-    std::function<bool(const std::string&)> onOk_;
+    QLineEdit* m_pathField;
+    std::function<bool(const std::string&)> m_onOk;
 };
 
 // "COPY": names the file being copied. Every way of closing it, its button, Escape or the
 // window's close box, is a command that asks before anything is cancelled.
-class CopyProgressDialog final : public QDialog {
+class CCopyDlg final : public QDialog {
     Q_OBJECT
 public:
-    explicit CopyProgressDialog(std::function<void()> onCommand, QWidget* parent = nullptr);
+    explicit CCopyDlg(std::function<void()> onCommand, QWidget* parent = nullptr);
 
-    void showFileName(const QString& name);
+    void ShowFileName(const QString& name);
     void reject() override;
 
 protected:
@@ -45,8 +46,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLabel* fileName_;
-    std::function<void()> onCommand_;
+    QLabel* m_fileName;
+    std::function<void()> m_onCommand;
 };
 
 } // namespace kavrel::install::qt

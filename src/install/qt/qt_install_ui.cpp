@@ -15,36 +15,36 @@ QString MessageText(std::string_view text) {
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-class QtCopyDialog final : public CopyDialog {
+class CQtCopyDialog final : public ICopyDialog {
 public:
-    explicit QtCopyDialog(CopyProgressDialog* dialog) : dialog_(dialog) {}
-    ~QtCopyDialog() override { delete dialog_; }
+    explicit CQtCopyDialog(CCopyDlg* dialog) : m_dialog(dialog) {}
+    ~CQtCopyDialog() override { delete m_dialog; }
 
-    void showFileName(const std::string& name) override {
-        dialog_->showFileName(QString::fromStdString(name));
+    void ShowFileName(const std::string& name) override {
+        m_dialog->ShowFileName(QString::fromStdString(name));
     }
-    void processPendingEvents() override { QCoreApplication::processEvents(); }
+    void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
 
 private:
-    CopyProgressDialog* dialog_;
+    CCopyDlg* m_dialog;
 };
 
 } // namespace
 
-bool QtInstallUi::runInstallDialog(const std::string& target,
-                                   const std::function<bool(const std::string&)>& onOk) {
-    InstallDialog dialog(QString::fromStdString(target), onOk);
+bool CQtInstallUi::RunInstallDialog(const std::string& target,
+                                    const std::function<bool(const std::string&)>& onOk) {
+    CInstallDlg dialog(QString::fromStdString(target), onOk);
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::unique_ptr<CopyDialog> QtInstallUi::openCopyDialog(std::function<void()> onCommand) {
-    auto* dialog = new CopyProgressDialog(std::move(onCommand));
-    copyDialog_ = dialog;
+std::unique_ptr<ICopyDialog> CQtInstallUi::OpenCopyDialog(std::function<void()> onCommand) {
+    auto* dialog = new CCopyDlg(std::move(onCommand));
+    m_copyDialog = dialog;
     dialog->show();
-    return std::make_unique<QtCopyDialog>(dialog);
+    return std::make_unique<CQtCopyDialog>(dialog);
 }
 
-void QtInstallUi::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
+void CQtInstallUi::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     const auto qtIcon = icon == MessageIcon::Warning    ? QMessageBox::Warning
                         : icon == MessageIcon::Question ? QMessageBox::Question
                                                         : QMessageBox::NoIcon;
@@ -52,13 +52,13 @@ void QtInstallUi::showMessage(std::string_view text, std::string_view caption, M
     box.exec();
 }
 
-bool QtInstallUi::askYesNo(std::string_view text, std::string_view caption) {
-    return QMessageBox::question(copyDialog_, MessageText(caption), MessageText(text),
+bool CQtInstallUi::AskYesNo(std::string_view text, std::string_view caption) {
+    return QMessageBox::question(m_copyDialog, MessageText(caption), MessageText(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-void QtInstallUi::beep() {
+void CQtInstallUi::Beep() {
     QApplication::beep();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+// The installer's user interface with Qt Widgets.
 
 #include "install_platform.h"
 
@@ -6,20 +7,20 @@
 
 namespace kavrel::install::qt {
 
-class CopyProgressDialog;
+class CCopyDlg;
 
 // Dialogs and message boxes with Qt Widgets.
-class QtInstallUi final : public InstallUi {
+class CQtInstallUi final : public IInstallUi {
 public:
-    bool runInstallDialog(const std::string& target,
+    bool RunInstallDialog(const std::string& target,
                           const std::function<bool(const std::string&)>& onOk) override;
-    std::unique_ptr<CopyDialog> openCopyDialog(std::function<void()> onCommand) override;
-    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
-    bool askYesNo(std::string_view text, std::string_view caption) override;
-    void beep() override;
+    std::unique_ptr<ICopyDialog> OpenCopyDialog(std::function<void()> onCommand) override;
+    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    bool AskYesNo(std::string_view text, std::string_view caption) override;
+    void Beep() override;
 
 private:
-    QPointer<CopyProgressDialog> copyDialog_;
+    QPointer<CCopyDlg> m_copyDialog;
 };
 
 } // namespace kavrel::install::qt
