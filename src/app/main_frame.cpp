@@ -6,7 +6,7 @@
 #include "app/help/help_window.h"
 #include "app/menu_table.h"
 #include "app/status_indicators.h"
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
 

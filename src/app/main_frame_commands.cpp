@@ -5,7 +5,7 @@
 #include "app/help/click_help.h"
 #include "app/help/help.h"
 #include "app/main_frame.h"
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
 #include "document/print_text.h"

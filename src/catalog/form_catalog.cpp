@@ -1,4 +1,4 @@
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 
 #include "calculators/annuity/annuity_fv_dlg.h"
 #include "calculators/annuity/annuity_pv_dlg.h"
