@@ -4,7 +4,6 @@
 namespace kavrel {
 
 enum CommandId : int {
-    ID_LOAN_AMORTIZATION = 32791,
     ID_HELP_EXAMPLES = 32797,
     ID_HELP_OVERVIEW = 32801,
     ID_FILE_NEW = 57600,

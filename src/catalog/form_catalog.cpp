@@ -77,6 +77,11 @@ const FormEntry* FindFormBySlug(std::string_view slug) {
     return nullptr;
 }
 
+int FormCommand(std::string_view slug) {
+    const FormEntry* entry = FindFormBySlug(slug);
+    return entry ? entry->commandId : 0;
+}
+
 const FormEntry* FindFormByCommand(int commandId) {
     for (const FormEntry& entry : FormCatalog())
         if (entry.commandId == commandId) return &entry;
