@@ -13,6 +13,5 @@ inline constexpr double MathErrorValue = -2000000000000.0;
 
 double CheckedPow(double base, double exponent);
 double CheckedLog(double x);
-double CheckedExp(double x);
 
 } // namespace kavrel
