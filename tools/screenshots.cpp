@@ -7,7 +7,7 @@
 #include "app/forms/form_dialog.h"
 #include "app/kv_app.h"
 #include "app/main_frame.h"
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "document/kv_view.h"
 
 #include <QAbstractButton>

@@ -4,10 +4,8 @@
 namespace kavrel {
 
 enum CommandId : int {
-    ID_LOAN_AMORTIZATION = 32791,
     ID_HELP_EXAMPLES = 32797,
     ID_HELP_OVERVIEW = 32801,
-    ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
@@ -38,8 +36,5 @@ inline constexpr int IDS_IDLE_MESSAGE = 57345;
 inline constexpr int ID_INDICATOR_CAPS = 59137;
 inline constexpr int ID_INDICATOR_NUM = 59138;
 inline constexpr int ID_INDICATOR_SCRL = 59139;
-
-// The resource ID of the main window, its menu and toolbar bitmap.
-inline constexpr int IDR_MAINFRAME = 2;
 
 } // namespace kavrel

@@ -6,7 +6,6 @@
 #include "app/help/help_window.h"
 #include "app/menu_table.h"
 #include "app/status_indicators.h"
-#include "calculators/form_catalog.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
 
@@ -90,21 +89,18 @@ QAction* CMainFrame::MakeAction(int id, const QString& label) {
     return action;
 }
 
-QMenu* CMainFrame::CreateMenu(QMenu* menu, const MenuItemSpec& info, bool forms) {
+QMenu* CMainFrame::CreateMenu(QMenu* menu, const MenuItemSpec& info) {
     for (const MenuItemSpec& item : info.items) {
         const QString label =
             QString::fromUtf8(item.label.data(), static_cast<qsizetype>(item.label.size()));
         if (!item.items.empty()) {
             QMenu* sub = menu->addMenu(label);
             sub->installEventFilter(this);
-            CreateMenu(sub, item, forms);
+            CreateMenu(sub, item);
         } else if (item.id == 0) {
             menu->addSeparator();
         } else {
-            QAction* action = MakeAction(item.id, label);
-            menu->addAction(action);
-            // A form not built yet cannot be run.
-            if (forms && !FindFormByCommand(item.id)) action->setEnabled(false);
+            menu->addAction(MakeAction(item.id, label));
         }
     }
     return menu;
@@ -115,8 +111,7 @@ void CMainFrame::CreateMenus() {
         QMenu* menu = menuBar()->addMenu(
             QString::fromUtf8(info.title.data(), static_cast<qsizetype>(info.title.size())));
         menu->installEventFilter(this);
-        const bool forms = info.title == "&Calculations" || info.title == "&Worksheets";
-        CreateMenu(menu, MenuItemSpec{0, info.title, info.items}, forms);
+        CreateMenu(menu, MenuItemSpec{0, info.title, info.items});
     }
     Action(ID_VIEW_TOOLBAR)->setCheckable(true);
     Action(ID_VIEW_STATUS_BAR)->setCheckable(true);

@@ -44,7 +44,7 @@ protected:
 private:
     QAction* MakeAction(int id, const QString& label);
     void CreateMenus();
-    QMenu* CreateMenu(QMenu* menu, const MenuItemSpec& info, bool forms);
+    QMenu* CreateMenu(QMenu* menu, const MenuItemSpec& info);
     void CreateToolBar();
     void CreateStatusBar();
     void CreateHiddenCommands();

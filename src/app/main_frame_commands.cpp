@@ -5,7 +5,7 @@
 #include "app/help/click_help.h"
 #include "app/help/help.h"
 #include "app/main_frame.h"
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
 #include "document/print_text.h"
@@ -175,10 +175,11 @@ void CMainFrame::OnFormCommand(int id) {
     const FormEntry* entry = FindFormByCommand(id);
     if (!entry) return;
     const std::unique_ptr<CFormModel> model = entry->create();
-    if (id == ID_LOAN_AMORTIZATION) m_view->SetOutOfSpaceCount(0);
+    const bool schedule = entry->slug == "loan-amortization";
+    if (schedule) m_view->SetOutOfSpaceCount(0);
     const FormResult result = RunFormDialog(*model, m_view, this);
     // The schedule replaces the text and keeps what fits; the loss is reported here.
-    if (id == ID_LOAN_AMORTIZATION && result == FormResult::Ok) {
+    if (schedule && result == FormResult::Ok) {
         if (m_view->OutOfSpaceCount() > 0)
             QMessageBox::critical(this, StringText(IDS_APP_NAME), StringText(IDS_DOCUMENT_FULL));
         m_view->SetOutOfSpaceCount(0);

@@ -1,6 +1,6 @@
 #include "cli/batch.h"
 
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "cli/answer_json.h"
 #include "cli/form_run.h"
 

@@ -1,6 +1,6 @@
 #include "cli/form_run.h"
 
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "document/record_target.h"
 #include "entry/process_memories.h"
 

@@ -1,6 +1,6 @@
 #include "cli/help_text.h"
 
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "cli/form_keys.h"
 
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "cli/kavrel_calc.h"
 
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "cli/answer_json.h"
 #include "cli/batch.h"
 #include "cli/form_run.h"

@@ -175,10 +175,6 @@ ReadStatus ReadTextFile(const QString& path, QString& text, QString& error,
     return ReadStatus::Ok;
 }
 
-bool WriteTextFile(const QString& path, QStringView text, QString& error) {
-    return WriteFileBytes(path, EncodeFileText(text), error);
-}
-
 bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString& error) {
     QSaveFile file(path);
     // Unbuffered, so that a short write shows at once: a buffered one can be lost in the

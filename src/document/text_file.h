@@ -38,7 +38,5 @@ ReadStatus ReadTextFile(const QString& path, QString& text, QString& error,
 // Writes beside the target and renames it into place, so a failed save leaves the previous
 // file as it was; error receives the reason of a failure.
 bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString& error);
-// The text as UTF-8.
-bool WriteTextFile(const QString& path, QStringView text, QString& error);
 
 } // namespace kavrel

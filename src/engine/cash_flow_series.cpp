@@ -83,10 +83,6 @@ double DiscountFromZero(std::span<const double> values, double rate) {
     return Discount(values, rate, 0);
 }
 
-double DiscountFromZero(int count, double rate, const double* values) {
-    return DiscountFromZero(Series(count, values), rate);
-}
-
 double DiscountFromOne(std::span<const double> values, double rate) {
     return Discount(values, rate, 1);
 }

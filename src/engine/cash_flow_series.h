@@ -8,7 +8,6 @@ namespace kavrel {
 
 // Sum of values[i] / (1 + rate)^i: the first amount is not discounted. 0.0 for an empty series.
 double DiscountFromZero(std::span<const double> values, double rate);
-double DiscountFromZero(int count, double rate, const double* values);
 
 // Sum of values[i] / (1 + rate)^(i + 1): every amount is discounted by at least one period.
 double DiscountFromOne(std::span<const double> values, double rate);

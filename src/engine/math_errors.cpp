@@ -29,12 +29,4 @@ double CheckedLog(double x) {
     return std::log(x);
 }
 
-double CheckedExp(double x) {
-    double result = std::exp(x);
-    if (std::isnan(result)) return MathErrorValue;
-    if (std::isinf(result)) return MathOverflowValue;
-    if (result == 0.0 || Underflowed(result)) return MathErrorValue;
-    return result;
-}
-
 } // namespace kavrel

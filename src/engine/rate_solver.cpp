@@ -61,7 +61,7 @@ double SolveRate(int annuityDue, int futureValueForm, double periodsPerYear, dou
         r = residual(x);
         ++evaluations;
         x += step;
-        if (x * periodsPerYear > HighestAnnualRate) return NoRateFound;
+        if (x * periodsPerYear > HighestAnnualRate) return NoSolution;
     } while (r < 0 || std::isnan(r));
     // The lowest rate already satisfies the equation: no positive rate is needed. Counted, not
     // read from the rate found: beyond 1000 periods a year the first steps stay below 0.00001

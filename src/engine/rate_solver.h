@@ -4,9 +4,6 @@
 
 namespace kavrel {
 
-// SolveRate's answer when no rate up to 1000 % a year solves the equation.
-inline constexpr double NoRateFound = 1000000000000.0;
-
 // ((1 + x)^paymentCount - 1) * (payment / futureValue) * k - x, k = 1 + x for an annuity due,
 // else 1. Zero where the payments grow to futureValue; rises with x.
 double FvAnnuityResidual(int annuityDue, double x, double payment, double paymentCount,
@@ -20,7 +17,7 @@ double PvAnnuityResidual(int annuityDue, double x, double payment, double paymen
 
 // The rate per period (a fraction) solving the future-value form (futureValueForm nonzero,
 // balloon ignored) or the present-value form: the lower end of a bracket narrower than 1e-12 a
-// year. Returns NoRateFound when more than 1000 % a year would be needed, and 0.0 when no
+// year. Returns NoSolution when more than 1000 % a year would be needed, and 0.0 when no
 // positive rate is needed or the bisection does not close within 40 halvings; callers convert
 // the result with AnnualRatePercent and reject both.
 double SolveRate(int annuityDue, int futureValueForm, double periodsPerYear, double paymentCount,

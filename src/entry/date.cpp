@@ -103,16 +103,6 @@ int CDate::IsLeapYear() const {
     return IsLeap(year);
 }
 
-void CDate::SetMonth(int m) {
-    month = m;
-    Validate();
-}
-
-void CDate::SetLastDayOfMonth() {
-    if (month >= 1 && month <= 12) day = LastDayOfMonth(month, year);
-    Validate();
-}
-
 void CDate::SetToday() {
     if (const std::optional<CDate>& today = TodayOverride()) {
         month = today->month;

@@ -41,8 +41,6 @@ struct CDate {
     int IsValid();
     int IsLeapYear() const;
 
-    void SetMonth(int m);
-    void SetLastDayOfMonth();
     // The local date of the system clock, or the date fixed by SetTodayOverride.
     void SetToday();
     // Fixes "today" for every SetToday (the command line's --today, tests); nullopt restores

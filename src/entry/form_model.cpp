@@ -2,6 +2,7 @@
 
 #include "document/record.h"
 #include "document/record_target.h"
+#include "engine/math_errors.h"
 #include "entry/date_field.h"
 #include "entry/number_text.h"
 #include "entry/utf8_text.h"
@@ -336,7 +337,7 @@ int CFormModel::CheckInputs(FieldTable table, int unknown) {
 }
 
 int CFormModel::CheckUnknownResult(FieldTable table, int unknown, double result) {
-    bool outOfRange = std::isnan(result) || result >= 1e12 || result <= -1e12;
+    bool outOfRange = std::isnan(result) || result >= NoSolution || result <= -NoSolution;
     int row = FindField(table, unknown, ControlColumn);
     if (row < 0) return 1;
     const FieldLimits& limits = LimitsOf(table[row].limitClass);

@@ -62,7 +62,6 @@ public:
     virtual std::unique_ptr<CFormModel> SubFormFor(int /*buttonId*/) const { return nullptr; }
 
     // --- Control state
-    bool Has(int id) const { return m_state.count(id) != 0; }
     const std::string& Text(int id) const;
     // The lines of the control's text as an edit control counts them: an empty text is one
     // line, and a final line end adds an empty last line.

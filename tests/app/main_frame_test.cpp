@@ -6,6 +6,8 @@
 #include "app/help/help_window.h"
 #include "app/lock_keys.h"
 #include "app/main_frame.h"
+#include "app/menu_table.h"
+#include "catalog/form_catalog.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
 #include "document/modal_answerer.h"
@@ -128,6 +130,27 @@ private slots:
         const QMenu* menu = FindMenu(frame, title);
         QVERIFY(menu);
         QCOMPARE(Entries(*menu), entries.split(u'|'));
+    }
+
+    // Every item of the form menus opens a form, and every form has its item.
+    void formMenusMatchTheCatalog() {
+        QList<int> items;
+        const std::function<void(const std::vector<MenuItemSpec>&)> collect =
+            [&](const auto& list) {
+                for (const MenuItemSpec& item : list)
+                    if (!item.items.empty())
+                        collect(item.items);
+                    else if (!item.label.empty())
+                        items << item.id;
+            };
+        for (const MenuSpec& menu : MainMenus())
+            if (menu.title == "&Calculations" || menu.title == "&Worksheets") collect(menu.items);
+        QList<int> forms;
+        for (const FormEntry& entry : FormCatalog())
+            forms << entry.commandId;
+        std::ranges::sort(items);
+        std::ranges::sort(forms);
+        QCOMPARE(items, forms);
     }
 
     void menuBarOrder() {

@@ -1,7 +1,7 @@
 #pragma once
 // Runs kavrel-calc in-process and keeps its exit status and both streams.
 
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "cli/kavrel_calc.h"
 
 #include <nlohmann/json.hpp>

@@ -1,4 +1,5 @@
 #include "annuity_sums.h"
+#include "engine/math_errors.h"
 #include "engine/rate_solver.h"
 #include "engine/tvm.h"
 
@@ -67,15 +68,15 @@ TEST(SolveRate, Sentinels) {
     EXPECT_EQ(SolveRate(0, 0, 12, 48, 10000, 200, 0), 0.0);
     EXPECT_EQ(SolveRate(0, 1, 12, 48, 10000, 300, 0), 0.0);
     // 20000 a year on 1000 needs about 2000 % a year.
-    EXPECT_EQ(SolveRate(0, 0, 1, 10, 1000, 20000, 0), NoRateFound);
-    EXPECT_EQ(SolveRate(0, 0, 12, 10, 1000, 2000, 0), NoRateFound);
+    EXPECT_EQ(SolveRate(0, 0, 1, 10, 1000, 20000, 0), NoSolution);
+    EXPECT_EQ(SolveRate(0, 0, 12, 10, 1000, 2000, 0), NoSolution);
 }
 
 TEST(SolveRate, ScanEndsAtOneThousandPercent) {
     // Over 60 years the rate is payment / value to many digits. A root at 997.5 % is bracketed
     // by the 999th step; one at 998.5 % only by the 1000th, which the bound already ends.
     EXPECT_NEAR(SolveRate(0, 0, 1, 60, 1000, 9975, 0), 9.975, 2e-8);
-    EXPECT_EQ(SolveRate(0, 0, 1, 60, 1000, 9985, 0), NoRateFound);
+    EXPECT_EQ(SolveRate(0, 0, 1, 60, 1000, 9985, 0), NoSolution);
 }
 
 } // namespace

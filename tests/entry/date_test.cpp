@@ -189,17 +189,8 @@ TEST(CDate, DifferencesBetweenDates) {
     }
 }
 
-TEST(CDate, SettersAndToday) {
-    CDate date(1, 31, 2001);
-    date.SetMonth(2);
-    EXPECT_EQ(date.valid, 0); // 31 February
-    date.SetLastDayOfMonth();
-    EXPECT_EQ(date.Format(), "2/28/2001");
-    EXPECT_EQ(date.valid, 1);
-    date.year = 2000;
-    date.SetLastDayOfMonth();
-    EXPECT_EQ(date.day, 29);
-
+TEST(CDate, TodayOverride) {
+    CDate date;
     CDate::SetTodayOverride(CDate(3, 5, 2001));
     date.SetToday();
     EXPECT_EQ(date.Format(), "3/5/2001");

@@ -2,7 +2,7 @@
 
 #include "form_dialog_fixture.h"
 
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "worksheets/loan_data/loan_terms.h"
 #include "worksheets/refinance/refinance_dlg.h"
 

@@ -3,8 +3,8 @@
 
 #include "app/charts/chart_window.h"
 #include "app/forms/form_dialog.h"
-#include "calculators/form_catalog.h"
 #include "calculators/loan_amortization/loan_amortization_dlg.h"
+#include "catalog/form_catalog.h"
 #include "cli/cli_run.h"
 #include "entry/chart_data.h"
 #include "support/recording_host.h"

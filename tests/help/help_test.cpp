@@ -7,7 +7,7 @@
 #include "app/help/help_window.h"
 #include "app/main_frame.h"
 #include "calculators/compound/compound_dlg.h"
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 
 #include <QApplication>
 #include <QFile>

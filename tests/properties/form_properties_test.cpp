@@ -4,7 +4,7 @@
 // each message must be one of the program's messages, no field and no record may show an
 // infinite or undefined number, and a solved unknown lies inside its class.
 
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 #include "entry/date.h"
 #include "entry/field_info.h"
 #include "entry/number_text.h"

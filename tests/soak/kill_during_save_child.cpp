@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     const QString versions[] = {test::LargeDocument(2), test::LargeDocument(1)};
     QString error;
     for (int n = 0;; ++n) {
-        if (!WriteTextFile(path, versions[n % 2], error)) return 1;
+        if (!WriteFileBytes(path, EncodeFileText(versions[n % 2]), error)) return 1;
         std::puts("saved");
         std::fflush(stdout);
     }

@@ -56,7 +56,7 @@ bool CAnnuityFvDlg::Solve(double& result) {
         const double x = SolveRate(m_annuityDue, 1, m_paymentsPerYear, m_paymentCount,
                                    m_futureValue, m_payment, 0);
         result = m_annualRate =
-            x >= NoRateFound ? x : AnnualRatePercent(x, CompoundingPeriods(), m_paymentsPerYear);
+            x >= NoSolution ? x : AnnualRatePercent(x, CompoundingPeriods(), m_paymentsPerYear);
         return true;
     }
     const double i = PeriodRateNow();

@@ -1,5 +1,6 @@
 #include "calculators/annuity/annuity_pv_dlg.h"
 
+#include "engine/math_errors.h"
 #include "engine/rate_solver.h"
 #include "engine/tvm.h"
 #include "resources/strings.h"
@@ -44,7 +45,7 @@ bool CAnnuityPvDlg::Solve(double& result) {
                                    m_presentValue, m_payment, m_balloon);
         // "No rate" must reach the result check as it is: converted to an annual rate it
         // could fall inside the field's limits.
-        result = m_annualRate = x >= NoRateFound ? x : AnnualRatePercent(x, mc, m_paymentsPerYear);
+        result = m_annualRate = x >= NoSolution ? x : AnnualRatePercent(x, mc, m_paymentsPerYear);
         return true;
     }
     // The engine works per payment period: one period a year at the period rate.

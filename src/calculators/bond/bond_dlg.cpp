@@ -1,6 +1,7 @@
 #include "calculators/bond/bond_dlg.h"
 
 #include "calculators/bond/coupon_dates.h"
+#include "engine/math_errors.h"
 #include "engine/rate_solver.h"
 #include "engine/tvm.h"
 #include "entry/date_field.h"
@@ -245,7 +246,7 @@ double CBondDlg::YieldToCall(double coupon) const {
     const double rate =
         SolveRate(0, 0, m, period.coupons, m_price, coupon, m_callPrice * m_par * 0.01);
     // No rate up to 1000 % a year: shown as no yield rather than as the solver's marker.
-    if (rate >= NoRateFound) return 0.0;
+    if (rate >= NoSolution) return 0.0;
     return rate * m * 100.0;
 }
 

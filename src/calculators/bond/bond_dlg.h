@@ -16,7 +16,6 @@ public:
 
     explicit CBondDlg(Mode mode);
     FieldTable Table() const override;
-    Mode GetMode() const { return m_mode; }
 
 protected:
     void OnInitDialog() override;

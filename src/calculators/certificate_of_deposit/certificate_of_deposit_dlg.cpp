@@ -54,7 +54,6 @@ constexpr std::array<std::string_view, 3> TermUnitNames = {"Days", "Months", "Ye
 constexpr int TypeRadioGroup = 1;
 constexpr double PerDay = 0.0027397260273972603; // 1 / 365
 constexpr double LongestTermYears = 300.0;
-constexpr double NoAnswer = 1e12;
 
 } // namespace
 
@@ -182,8 +181,8 @@ bool CCertificateOfDepositDlg::Solve(double& result) {
     const double rate = m_rate * 0.01;
     const double m = m_periodsPerYear;
     const double years = DaysBetween(m_issue, m_maturity) * PerDay;
-    if (years > LongestTermYears || CheckedPow(1.0 + rate / m, m * years) >= NoAnswer) {
-        result = NoAnswer;
+    if (years > LongestTermYears || CheckedPow(1.0 + rate / m, m * years) >= NoSolution) {
+        result = NoSolution;
         return true;
     }
 

@@ -54,7 +54,6 @@ constexpr double BankersYearDays = 360.0;
 constexpr int MethodRadioGroup = 1;
 // A rate solved from a value due a thousand times the price or more is no answer.
 constexpr double LargestGrowth = 1000.0;
-constexpr double NoAnswer = 1e12;
 
 } // namespace
 
@@ -203,7 +202,7 @@ bool CDiscountedNoteDlg::Solve(double& result) {
         const double discount = m_term * rate / unitsPerYear;
         if (solveRate)
             result = fv <= pv || fv / pv >= LargestGrowth
-                         ? NoAnswer
+                         ? NoSolution
                          : (fv - pv) / (fv * m_term) * unitsPerYear * 100.0;
         else
             result = discount >= 1.0 ? 0.0 : fv * (1.0 - discount);

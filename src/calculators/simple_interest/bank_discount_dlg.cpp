@@ -1,5 +1,7 @@
 #include "calculators/simple_interest/bank_discount_dlg.h"
 
+#include "engine/math_errors.h"
+
 #include <cmath>
 
 namespace kavrel {
@@ -9,7 +11,6 @@ namespace {
 constexpr double PerDay = 0.002777777777777778; // 1 / 360
 // A rate solved from a face value a thousand times the price or more is no answer.
 constexpr double LargestGrowth = 1000.0;
-constexpr double NoAnswer = 1e12;
 
 } // namespace
 
@@ -29,12 +30,13 @@ bool CBankDiscountDlg::Solve(double& result) {
         result = m_futureValue = discount >= 1.0 ? 0.0 : m_presentValue / (1.0 - discount);
         break;
     case IDC_RATE:
-        result = m_rate =
-            noGain ? NoAnswer : 100.0 * (m_futureValue - m_presentValue) / (m_futureValue * years);
+        result = m_rate = noGain
+                              ? NoSolution
+                              : 100.0 * (m_futureValue - m_presentValue) / (m_futureValue * years);
         break;
     case IDC_DAYS:
         result = m_days =
-            noGain ? NoAnswer
+            noGain ? NoSolution
                    : std::floor((m_futureValue - m_presentValue) / (m_futureValue * rate) * 360.0 +
                                 0.5);
         break;

@@ -12,7 +12,6 @@ public:
     enum Basis : int { IDC_BASIS_365 = 46, IDC_BASIS_360 = 47 };
 
     CSimpleInterestDlg();
-    double DaysPerYear() const { return m_daysPerYear; }
 
 protected:
     void OnInitDialog() override;

@@ -2,6 +2,7 @@
 
 #include "document/record.h"
 #include "engine/cash_flow_series.h"
+#include "engine/math_errors.h"
 #include "entry/cash_flow_list.h"
 #include "resources/strings.h"
 
@@ -25,7 +26,6 @@ constexpr int PaymentsHeading = 66;
 // There is no string 1: the payment lines of the record have an empty label.
 constexpr int NoLabel = 1;
 constexpr int PaymentClass = 4;
-constexpr double NoRate = 1000000000000.0;
 
 } // namespace
 
@@ -106,13 +106,13 @@ double CUnequalPaymentsDlg::Solve() {
         return m_presentValue = DiscountFromOne(n, i, m_payments.data());
     }
     const double plainSum = std::accumulate(m_payments.begin(), m_payments.end(), 0.0);
-    if (!(plainSum - m_presentValue > 0)) return m_annualRate = NoRate;
+    if (!(plainSum - m_presentValue > 0)) return m_annualRate = NoSolution;
     double seriesSize = m_presentValue;
     for (double payment : m_payments)
         seriesSize += std::fabs(payment);
     const double x = SolveDiscountRate(
         [&](double rate) { return DiscountFromOne(n, rate, m_payments.data()) - m_presentValue; },
-        seriesSize, NoRate);
+        seriesSize, NoSolution);
     return m_annualRate = x * m_paymentsPerYear * 100;
 }
 

@@ -1,6 +1,7 @@
 #include "worksheets/purchased_mortgage/purchased_mortgage_dlg.h"
 
 #include "document/record.h"
+#include "engine/math_errors.h"
 #include "engine/rate_solver.h"
 #include "engine/tvm.h"
 #include "resources/strings.h"
@@ -132,7 +133,7 @@ void CPurchasedMortgageDlg::OnCalculate() {
     const double zeroRateValue = m_paymentsLeft * m_loan.payment + m_loan.balloon;
     const double periodYield =
         m_cost > zeroRateValue + HalfCent
-            ? NoRateFound
+            ? NoSolution
             : SolveRate(0, 0, m, m_paymentsLeft, m_cost, m_loan.payment, m_loan.balloon);
     // The nominal annual yield: the period rate times the payments a year.
     m_yield = periodYield * m * 100.0;

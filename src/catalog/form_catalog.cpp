@@ -1,4 +1,4 @@
-#include "calculators/form_catalog.h"
+#include "catalog/form_catalog.h"
 
 #include "calculators/annuity/annuity_fv_dlg.h"
 #include "calculators/annuity/annuity_pv_dlg.h"
@@ -75,6 +75,11 @@ const FormEntry* FindFormBySlug(std::string_view slug) {
     for (const FormEntry& entry : FormCatalog())
         if (entry.slug == slug) return &entry;
     return nullptr;
+}
+
+int FormCommand(std::string_view slug) {
+    const FormEntry* entry = FindFormBySlug(slug);
+    return entry ? entry->commandId : 0;
 }
 
 const FormEntry* FindFormByCommand(int commandId) {

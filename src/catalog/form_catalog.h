@@ -21,5 +21,7 @@ struct FormEntry {
 std::span<const FormEntry> FormCatalog();
 const FormEntry* FindFormBySlug(std::string_view slug);
 const FormEntry* FindFormByCommand(int commandId);
+// The menu command of the form named slug; 0 when there is none.
+int FormCommand(std::string_view slug);
 
 } // namespace kavrel
