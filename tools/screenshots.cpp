@@ -4,11 +4,14 @@
 //   --dark                                    with a dark palette
 // The scale comes from QT_SCALE_FACTOR; a picture holds the window's own pixels, no desktop.
 
+#include "app/charts/chart_window.h"
 #include "app/forms/form_dialog.h"
 #include "app/kv_app.h"
 #include "app/main_frame.h"
+#include "calculators/loan_amortization/loan_fields.h"
 #include "catalog/form_catalog.h"
 #include "document/kv_view.h"
+#include "entry/chart_data.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -105,6 +108,29 @@ void ShootForm(Gallery& gallery, CFormModel& model, QWidget& parent, const QStri
     gallery.Shoot(dialog, name, dialog.windowTitle());
 }
 
+// The chart of a 30-year mortgage of 180,000 at 6 %, as Loan Amortization draws it.
+void ShootLoanChart(Gallery& gallery, QWidget& parent) {
+    const std::unique_ptr<CFormModel> model = FindFormBySlug("loan-amortization")->create();
+    CFormDialog form(*model, nullptr, &parent);
+    ShowActive(form);
+    if (QWidget* date = form.Widget(IDC_LOAN_FIRST_DUE_DATE))
+        QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+    Type(form, IDC_LOAN_FIRST_DUE_DATE, "1/1/2027");
+    Type(form, IDC_LOAN_PAYMENT_COUNT, "360");
+    Type(form, IDC_LOAN_RATE, "6");
+    Type(form, IDC_LOAN_PRINCIPAL, "180000");
+    Click(form, 1001);
+    Click(form, IDC_CHART);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* chart = qobject_cast<CChartWindow*>(window)) {
+            chart->resize(800, 500);
+            ShowActive(*chart);
+            gallery.Shoot(*chart, QStringLiteral("loan-chart"),
+                          QStringLiteral("The chart of a 30-year loan, from Loan Amortization"));
+            chart->close();
+        }
+}
+
 QString Slug(QString caption) {
     caption = caption.toLower();
     caption.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
@@ -191,8 +217,7 @@ int main(int argc, char** argv) {
     }
     for (const std::unique_ptr<CFormModel>& sub : subForms)
         ShootForm(gallery, *sub, frame, Slug(QString::fromStdString(sub->Caption())));
-    // Further windows join the gallery here, each shown and then shot with one line, as the
-    // chart window will be: gallery.Shoot(chart, QStringLiteral("chart"), chart.windowTitle());
+    ShootLoanChart(gallery, frame);
 
     gallery.WriteIndex();
     return 0;
