@@ -33,7 +33,7 @@ QString LargeDocument(int version) {
 int SaveForever(const QString& path) {
     const QString versions[] = {LargeDocument(2), LargeDocument(1)};
     QString error;
-    for (int n = 0; WriteTextFile(path, versions[n % 2], error); ++n) {
+    for (int n = 0; WriteFileBytes(path, EncodeFileText(versions[n % 2]), error); ++n) {
         std::puts("saved");
         std::fflush(stdout);
     }
@@ -52,7 +52,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("large.txt"));
         QString error;
-        QVERIFY(WriteTextFile(path, LargeDocument(1), error));
+        QVERIFY(WriteFileBytes(path, EncodeFileText(LargeDocument(1)), error));
         constexpr int Kills = 10;
         for (int kill = 0; kill < Kills; ++kill) {
             QProcess child;
