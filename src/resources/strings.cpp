@@ -84,11 +84,16 @@ constexpr StringEntry StringTable[] = {
     {59139, "SCRL"},
 };
 
-static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),
-                             [](const StringEntry& a, const StringEntry& b) {
-                                 return a.id < b.id;
-                             }),
-              "the string table must stay sorted by ID");
+// LoadString's binary search finds an ID only in a table sorted by ID, each ID once; an empty
+// text would read as a missing string.
+static_assert(std::adjacent_find(std::begin(StringTable), std::end(StringTable),
+                                 [](const StringEntry& a, const StringEntry& b) {
+                                     return a.id >= b.id;
+                                 }) == std::end(StringTable),
+              "the string table must stay sorted by ID, each ID once");
+static_assert(std::none_of(std::begin(StringTable), std::end(StringTable),
+                           [](const StringEntry& e) { return e.text.empty(); }),
+              "no string may be empty");
 
 } // namespace
 

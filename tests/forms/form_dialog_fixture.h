@@ -1,97 +1,64 @@
 #pragma once
-// Shared by the form dialog tests: a Compound Interest form shown in the real dialog, and
-// replacements for the beep, message boxes and help that record what the dialog asks for.
+// The Compound Interest form shown in the real dialog with a text window behind it, and a beep
+// and message boxes that note what the dialog asks for.
 
 #include "app/forms/form_dialog.h"
 #include "app/forms/form_feedback.h"
 #include "calculators/compound/compound_dlg.h"
+#include "document/kv_view.h"
 #include "entry/entry_checks.h"
-#include "support/recording_host.h"
 
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-
-#include <string>
-#include <vector>
 
 namespace kavrel::test {
 
-enum { PerYear = 10, Periods = 11, Rate = 12, Present = 13, Future = 14 };
-enum { UnknownPeriods = 21, UnknownRate = 22, UnknownPresent = 23, UnknownFuture = 24 };
+enum { PerYear = 10, Periods = 11, Rate = 12, Present = 13, UnknownPresent = 23 };
 
-// What the dialog produced, in order: "beep <field text>" and "message <text> | <field text>",
-// where the field text is that of `watched` at the moment.
+// What the dialog did, in order: "beep <text>" and "message <message> | <text>", where the
+// text is that of the watched field at the moment.
 struct Feedback {
-    static inline std::vector<std::string> events;
+    static inline QStringList events;
     static inline QLineEdit* watched = nullptr;
-    static inline int helpContext = 0;
 
-    static std::string WatchedText() {
-        return watched ? watched->text().toStdString() : std::string();
-    }
+    static QString Watched() { return watched ? watched->text() : QString(); }
     static void Install() {
-        SetBeepSound([] { events.push_back("beep " + WatchedText()); });
+        SetBeepSound([] { events << "beep " + Watched(); });
         SetMessagePresenter([](QWidget*, const QString& text, MessageIcon, MessageButtons) {
-            events.push_back("message " + text.toStdString() + " | " + WatchedText());
+            events << "message " + text + " | " + Watched();
             return MessageAnswer::Ok;
-        });
-        SetHelpOpener([](QWidget*, int context) {
-            helpContext = context;
-            return true;
         });
     }
     static void Reset() {
         events.clear();
         watched = nullptr;
-        helpContext = 0;
         TheDecimalFieldMemory() = {};
-    }
-    static int Beeps() {
-        int count = 0;
-        for (const std::string& event : events)
-            count += event.rfind("beep", 0) == 0;
-        return count;
-    }
-    static std::vector<std::string> Messages() {
-        std::vector<std::string> messages;
-        for (const std::string& event : events)
-            if (event.rfind("message ", 0) == 0)
-                messages.push_back(event.substr(8, event.find(" | ") - 8));
-        return messages;
     }
 };
 
-// The Compound Interest form in a shown dialog, with a document behind it.
+// One row for each case of a table, fetched back by its index.
+template <class Case, size_t N> void AddRows(const Case (&cases)[N]) {
+    QTest::addColumn<size_t>("row");
+    for (size_t row = 0; row < N; ++row)
+        QTest::newRow(cases[row].name) << row;
+}
+
 struct CompoundForm {
-    explicit CompoundForm(size_t documentLimit = 1048575)
-        : document(documentLimit), dialog(model, &document, nullptr) {
+    CompoundForm() : dialog(model, &document, nullptr) {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     }
     QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(dialog.Widget(id)); }
     // Replaces the field's text by typing, as a person does after selecting it all.
     void Type(int id, const QString& text) {
-        QLineEdit* edit = Edit(id);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
+        Edit(id)->setFocus();
+        Edit(id)->selectAll();
+        QTest::keyClicks(Edit(id), text);
     }
-    void Click(int id) {
-        QWidget* button = dialog.Widget(id);
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
-    QString Text(int id) const { return Edit(id)->text(); }
-    // The first example: 1000 at 8 % for 40 quarters.
-    void TypeExample() {
-        Type(Periods, "40");
-        Type(Rate, "8");
-        Type(Present, "1000");
-    }
+    void Click(int id) { QTest::mouseClick(dialog.Widget(id), Qt::LeftButton); }
 
     CCompoundDlg model;
-    BufferTarget document;
+    CKvView document;
     CFormDialog dialog;
 };
 
