@@ -3,7 +3,7 @@ KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts
 # The desktop's tools read back what cmake --install and the installer write (desktop-file-utils,
 # appstream, xdg-utils with libfile-mimeinfo-perl, shared-mime-info, libglib2.0-bin for gio,
 # man-db, bash-completion); lintian judges the Debian package.
-KAVREL_TEST_PACKAGES="poppler-utils locales xauth xvfb fonts-liberation desktop-file-utils appstream clang libclang-rt-14-dev xdg-utils libfile-mimeinfo-perl shared-mime-info libglib2.0-bin man-db bash-completion lintian"
+KAVREL_TEST_PACKAGES="clang-format poppler-utils locales xauth xvfb fonts-liberation desktop-file-utils appstream clang libclang-rt-14-dev xdg-utils libfile-mimeinfo-perl shared-mime-info libglib2.0-bin man-db bash-completion lintian"
 KAVREL_SCREENSHOT_PACKAGES="xauth xvfb"
 
 # Installs whichever of the given packages are absent; does nothing when all are present.
