@@ -106,6 +106,33 @@ void CFormModel::AddStandardButtons() {
     m_buttons = {IDC_CALCULATE, IDC_RECORD, IDCANCEL};
 }
 
+void CFormModel::DeclareRows(std::vector<FieldRow> rows) {
+    for (FieldRow& row : rows) {
+        if (row.kind == FieldRow::Kind::Section) {
+            if (row.control.id) AddControl(row.control);
+            m_layout.push_back({row.control.id, {}});
+            continue;
+        }
+        if (m_layout.empty()) m_layout.emplace_back();
+        m_layout.back().rows.push_back(
+            {row.label.id, row.control.id, row.unknownButton, row.beside.id, {}, row.besideKey});
+        if (row.label.id) AddLabel(row.label.id, row.label.text);
+        const int id = row.control.id;
+        AddControl(std::move(row.control));
+        if (row.unknownButton) AddUnknownButton(row.unknownButton);
+        if (row.beside.id) AddControl(std::move(row.beside));
+        if (row.kind == FieldRow::Kind::Option) continue;
+
+        m_fields.push_back(row.Info());
+        if (double** amount = std::get_if<double*>(&row.value))
+            BindAmount(id, **amount);
+        else if (int** index = std::get_if<int*>(&row.value))
+            BindChoice(id, **index);
+        else if (CDate** date = std::get_if<CDate*>(&row.value))
+            BindExchange(DateExchange(*this, id, **date));
+    }
+}
+
 void CFormModel::BindAmount(int controlId, double& value) {
     m_exchanges.push_back(
         [this, controlId, &value](bool save) { DDX_Amount(save, controlId, value, Table()); });
@@ -380,6 +407,12 @@ void CFormModel::OnDecimalEditChange(int controlId, FieldTable table) {
 
 void CFormModel::OnInitDialog() {
     DoDataExchange(false);
+    // As if the default unknown's own field had been the unknown, with nothing saved.
+    const int row = FindField(Table(), m_defaultUnknown, UnknownColumn);
+    if (m_defaultUnknown > 1 && row >= 0)
+        m_unknown = SelectUnknown(Table(), m_defaultUnknown, Table()[row].controlId, m_savedText);
+    SetDefaults();
+    if (InfoOf(IDC_RECORD)) Enable(IDC_RECORD, false);
 }
 
 void CFormModel::OnEditChange(int id) {
@@ -425,10 +458,14 @@ void CFormModel::OnUnknownClicked() {
 }
 
 void CFormModel::OnCalculate() {
+    if (!StartCalculate()) return;
     if (CheckInputs(Table(), m_unknown)) return;
+    if (!CheckForm()) return;
     double result = 0.0;
     if (!Solve(result)) return;
-    if (CheckUnknownResult(Table(), m_unknown, result)) return;
+    // A form without an unknown (1 or less) has no result to check.
+    if (m_unknown > 1 && CheckUnknownResult(Table(), m_unknown, result)) return;
+    AfterSolve();
     DoDataExchange(false);
     m_savedText = std::string(Clip(Text(m_unknown)));
     Enable(IDC_RECORD, true);

@@ -1,0 +1,98 @@
+#pragma once
+// How a form declares its fields.
+//
+// A form states each field once, as one row of the list it gives DeclareRows in its
+// constructor, in the order in which the fields are shown, checked and recorded:
+//
+//     DeclareRows({
+//         Row::Section(IDC_UNKNOWN_GROUP, "Unknown"),
+//         Row::Input(IDC_PER_YEAR, {IDC_PER_YEAR_LABEL, "Periods per Year:"},
+//                    LimitClass::Count, m_perYear),
+//         Row::Unknown(IDC_RATE, IDC_UNKNOWN_RATE, {IDC_RATE_LABEL, "Annual Rate (%):"},
+//                      LimitClass::Rate, m_rate),
+//         Row::Section(),
+//         Row::Result(IDC_INTEREST, {IDC_INTEREST_LABEL, "Interest ($):"},
+//                     LimitClass::SignedAmount, m_interest),
+//     });
+//
+// A row gives the control's ID, its label (the label control's ID and text), the limit class
+// by name, the role (what CheckInputs asks of the field, whether the user types it, and the
+// "-->" button of an Unknown) and the member that DoDataExchange moves to and from the control.
+// From the rows the form model derives everything else: the label, control and "-->" button
+// of each field, the layout (a Section row starts a block, framed and titled when it names a
+// group box), the data exchange, and the field table that CheckInputs, SelectUnknown,
+// DDX_Amount and RecordField read. The command line's keys are read from the layout's labels,
+// so they come from the rows too.
+//
+// A typed number is checked as an integer when its limit class has no digits after the point,
+// else as a decimal. A row without a member (a list, an unbound date) is a control that the
+// form reads and fills itself. Label IDs that are help-context or string IDs keep their
+// numbers; every other ID is named in the form's control enum.
+
+#include "entry/control_info.h"
+#include "entry/field_info.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace kavrel {
+
+class CDate;
+
+enum class FieldRole {
+    Input,          // typed; Calculate requires it
+    Optional,       // typed or chosen; never checked
+    Unknown,        // typed; required unless it is the unknown, which its "-->" button selects
+    Result,         // shown by the form, never typed or checked
+    RequiredResult, // shown by the form (a count, a step's outcome); Calculate requires it
+};
+
+struct FieldLabel {
+    int id = 0;
+    std::string text;
+};
+
+// The member a row exchanges with its control: an amount shown in its class format, the
+// index of a drop-down list's entry, or a date.
+using FieldValue = std::variant<std::monostate, double*, int*, CDate*>;
+
+struct FieldRow {
+    enum class Kind { Field, Section, Option };
+
+    static FieldRow Input(int id, FieldLabel label, LimitClass limit, double& value);
+    static FieldRow Optional(int id, FieldLabel label, LimitClass limit, double& value);
+    static FieldRow Unknown(int id, int unknownButton, FieldLabel label, LimitClass limit,
+                            double& value);
+    static FieldRow Result(int id, FieldLabel label, LimitClass limit, double& value);
+    static FieldRow RequiredResult(int id, FieldLabel label, LimitClass limit, double& value);
+    static FieldRow Date(int id, FieldLabel label);
+    static FieldRow Date(int id, FieldLabel label, CDate& value);
+    static FieldRow Choice(int id, FieldLabel label, std::vector<std::string> items, int& index);
+    // A multi-line list whose keystroke rule is `rule`; the form reads its lines itself.
+    static FieldRow List(int id, FieldLabel label, LimitClass limit, EditRule rule);
+    // Starts a block of rows, framed by the group box `group` under `title`; 0: unframed.
+    static FieldRow Section(int group = 0, std::string title = {});
+    // A radio button of the group `radioGroup`, on a line of its own; it is no field.
+    static FieldRow Option(int id, std::string text, int radioGroup);
+
+    // A note beside the field.
+    FieldRow Beside(int noteId, std::string note) &&;
+    // A result beside the field that the form fills itself; `key` names it on the command line.
+    FieldRow BesideResult(int resultId, std::string key) &&;
+
+    Kind kind = Kind::Field;
+    ControlInfo control; // the field's control, a section's group box or an option's button
+    FieldLabel label;
+    LimitClass limit = LimitClass::Count;
+    FieldRole role = FieldRole::Optional;
+    int unknownButton = 0;
+    FieldValue value;
+    ControlInfo beside; // id 0: nothing beside the field
+    std::string besideKey;
+
+    // The field table's row of a field.
+    FieldInfo Info() const;
+};
+
+} // namespace kavrel
