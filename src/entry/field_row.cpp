@@ -60,6 +60,16 @@ FieldRow FieldRow::Date(int id, FieldLabel label, CDate& value) {
     return row;
 }
 
+FieldRow FieldRow::Result(int id, FieldLabel label) {
+    return MakeField({id, ControlKind::Display, {}}, std::move(label), LimitClass::Count,
+                     FieldRole::Result, {});
+}
+
+FieldRow FieldRow::DateResult(int id, FieldLabel label, CDate& value) {
+    return MakeField({id, ControlKind::Display, {}}, std::move(label), LimitClass::Count,
+                     FieldRole::Result, &value);
+}
+
 FieldRow FieldRow::Choice(int id, FieldLabel label, std::vector<std::string> items, int& index) {
     ControlInfo control{id, ControlKind::Choice, {}};
     control.items = std::move(items);
@@ -79,6 +89,12 @@ FieldRow FieldRow::Section(int group, std::string title) {
     return row;
 }
 
+FieldRow FieldRow::OptionSection(int group, std::string title) {
+    FieldRow row = Section(group, std::move(title));
+    row.recorded = true;
+    return row;
+}
+
 FieldRow FieldRow::Option(int id, std::string text, int radioGroup) {
     FieldRow row;
     row.kind = Kind::Option;
@@ -87,14 +103,42 @@ FieldRow FieldRow::Option(int id, std::string text, int radioGroup) {
     return row;
 }
 
-FieldRow FieldRow::Beside(int noteId, std::string note) && {
+FieldRow FieldRow::Note(int id, std::string text) {
+    FieldRow row;
+    row.kind = Kind::Text;
+    row.label = {id, std::move(text)};
+    return row;
+}
+
+FieldRow FieldRow::Heading(int id, std::string text) {
+    FieldRow row;
+    row.kind = Kind::Text;
+    row.control = {id, ControlKind::Label, std::move(text)};
+    return row;
+}
+
+FieldRow FieldRow::Button(int id, FieldLabel prompt, std::string text) {
+    FieldRow row;
+    row.kind = Kind::Text;
+    row.label = std::move(prompt);
+    row.control = {id, ControlKind::Button, std::move(text)};
+    return row;
+}
+
+FieldRow FieldRow::Beside(int noteId, std::string note, std::string key) && {
     beside = {noteId, ControlKind::Label, std::move(note)};
+    besideKey = std::move(key);
     return std::move(*this);
 }
 
 FieldRow FieldRow::BesideResult(int resultId, std::string key) && {
     beside = {resultId, ControlKind::Display, {}};
     besideKey = std::move(key);
+    return std::move(*this);
+}
+
+FieldRow FieldRow::Key(std::string name) && {
+    key = std::move(name);
     return std::move(*this);
 }
 

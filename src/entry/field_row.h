@@ -58,7 +58,7 @@ struct FieldLabel {
 using FieldValue = std::variant<std::monostate, double*, int*, CDate*>;
 
 struct FieldRow {
-    enum class Kind { Field, Section, Option };
+    enum class Kind { Field, Section, Option, Text };
 
     static FieldRow Input(int id, FieldLabel label, LimitClass limit, double& value);
     static FieldRow Optional(int id, FieldLabel label, LimitClass limit, double& value);
@@ -68,18 +68,33 @@ struct FieldRow {
     static FieldRow RequiredResult(int id, FieldLabel label, LimitClass limit, double& value);
     static FieldRow Date(int id, FieldLabel label);
     static FieldRow Date(int id, FieldLabel label, CDate& value);
+    // A result without a member: the form sets its text itself.
+    static FieldRow Result(int id, FieldLabel label);
+    // A date the form shows, empty while the date is not valid; never read back.
+    static FieldRow DateResult(int id, FieldLabel label, CDate& value);
     static FieldRow Choice(int id, FieldLabel label, std::vector<std::string> items, int& index);
     // A multi-line list whose keystroke rule is `rule`; the form reads its lines itself.
     static FieldRow List(int id, FieldLabel label, LimitClass limit, EditRule rule);
     // Starts a block of rows, framed by the group box `group` under `title`; 0: unframed.
     static FieldRow Section(int group = 0, std::string title = {});
+    // Starts a framed block of options that together are one field: it is recorded under the
+    // title with the checked option's text.
+    static FieldRow OptionSection(int group, std::string title);
     // A radio button of the group `radioGroup`, on a line of its own; it is no field.
     static FieldRow Option(int id, std::string text, int radioGroup);
+    // A text on a line of its own (a banner, a hint above fields).
+    static FieldRow Note(int id, std::string text);
+    // A text in the fields' column, above the next field (a column heading).
+    static FieldRow Heading(int id, std::string text);
+    // A push button (a step's "Do...") after its prompt.
+    static FieldRow Button(int id, FieldLabel prompt, std::string text);
 
-    // A note beside the field.
-    FieldRow Beside(int noteId, std::string note) &&;
+    // A note beside the field; `key` names it on the command line, where it is a result.
+    FieldRow Beside(int noteId, std::string note, std::string key = {}) &&;
     // A result beside the field that the form fills itself; `key` names it on the command line.
     FieldRow BesideResult(int resultId, std::string key) &&;
+    // The field's command-line key, where its label gives none or an ambiguous one.
+    FieldRow Key(std::string key) &&;
 
     Kind kind = Kind::Field;
     ControlInfo control; // the field's control, a section's group box or an option's button
@@ -89,7 +104,9 @@ struct FieldRow {
     int unknownButton = 0;
     FieldValue value;
     ControlInfo beside; // id 0: nothing beside the field
+    std::string key;
     std::string besideKey;
+    bool recorded = false; // an OptionSection
 
     // The field table's row of a field.
     FieldInfo Info() const;
