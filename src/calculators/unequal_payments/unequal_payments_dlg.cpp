@@ -16,7 +16,6 @@ namespace {
 constexpr int PaymentsHeading = 66;
 // There is no string 1: the payment lines of the record have an empty label.
 constexpr int NoLabel = 1;
-constexpr int PaymentClass = static_cast<int>(LimitClass::AmountOrZero);
 
 } // namespace
 
@@ -104,7 +103,7 @@ void CUnequalPaymentsDlg::WriteRecord(ITextSink& out) {
     const int count = m_paymentCount > 0 ? static_cast<int>(m_paymentCount) : 0;
     for (int k = 0; k < count; ++k) {
         const double payment = k < static_cast<int>(m_payments.size()) ? m_payments[k] : 0.0;
-        RecordLine(NoLabel, payment, "", PaymentClass, out);
+        RecordLine(NoLabel, payment, "", LimitClass::AmountOrZero, out);
     }
 }
 
