@@ -77,6 +77,13 @@ FieldRow FieldRow::Choice(int id, FieldLabel label, std::vector<std::string> ite
                      &index);
 }
 
+FieldRow FieldRow::Text(int id, FieldLabel label, std::string& value, size_t limit) {
+    FieldRow row = MakeField({id, ControlKind::Edit, {}, EditRule::None}, std::move(label),
+                             LimitClass::Count, FieldRole::Optional, &value);
+    row.textLimit = limit;
+    return row;
+}
+
 FieldRow FieldRow::List(int id, FieldLabel label, LimitClass limit, EditRule rule) {
     return MakeField({id, ControlKind::List, {}, rule}, std::move(label), limit,
                      FieldRole::Optional, {});

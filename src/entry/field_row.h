@@ -54,8 +54,8 @@ struct FieldLabel {
 };
 
 // The member a row exchanges with its control: an amount shown in its class format, the
-// index of a drop-down list's entry, or a date.
-using FieldValue = std::variant<std::monostate, double*, int*, CDate*>;
+// index of a drop-down list's entry, a date, or a free text.
+using FieldValue = std::variant<std::monostate, double*, int*, CDate*, std::string*>;
 
 struct FieldRow {
     enum class Kind { Field, Section, Option, Text };
@@ -73,6 +73,8 @@ struct FieldRow {
     // A date the form shows, empty while the date is not valid; never read back.
     static FieldRow DateResult(int id, FieldLabel label, CDate& value);
     static FieldRow Choice(int id, FieldLabel label, std::vector<std::string> items, int& index);
+    // A free text, of which the member keeps the first `limit` bytes.
+    static FieldRow Text(int id, FieldLabel label, std::string& value, size_t limit);
     // A multi-line list whose keystroke rule is `rule`; the form reads its lines itself.
     static FieldRow List(int id, FieldLabel label, LimitClass limit, EditRule rule);
     // Starts a block of rows, framed by the group box `group` under `title`; 0: unframed.
@@ -106,6 +108,7 @@ struct FieldRow {
     ControlInfo beside; // id 0: nothing beside the field
     std::string key;
     std::string besideKey;
+    size_t textLimit = 0;  // a Text's
     bool recorded = false; // an OptionSection
 
     // The field table's row of a field.

@@ -144,6 +144,13 @@ void CFormModel::DeclareRows(std::vector<FieldRow> rows) {
             });
         else if (date)
             BindExchange(DateExchange(*this, id, **date));
+        else if (std::string** text = std::get_if<std::string*>(&row.value))
+            BindExchange([this, id, text = *text, limit = row.textLimit](bool save) {
+                if (save)
+                    *text = Text(id).substr(0, limit);
+                else
+                    SetText(id, *text);
+            });
     }
 }
 
@@ -431,7 +438,7 @@ void CFormModel::OnInitDialog() {
     if (m_defaultUnknown > 1 && row >= 0)
         m_unknown = SelectUnknown(Table(), m_defaultUnknown, Table()[row].controlId, m_savedText);
     SetDefaults();
-    if (InfoOf(m_resultButton)) Enable(m_resultButton, false);
+    if (InfoOf(IDC_RECORD)) Enable(IDC_RECORD, false);
 }
 
 void CFormModel::OnEditChange(int id) {
@@ -488,7 +495,7 @@ void CFormModel::OnCalculate() {
     AfterSolve();
     DoDataExchange(false);
     m_savedText = std::string(Clip(Text(m_unknown)));
-    if (InfoOf(m_resultButton)) Enable(m_resultButton, true);
+    if (InfoOf(IDC_RECORD)) Enable(IDC_RECORD, true);
     OnCalculated();
 }
 

@@ -130,8 +130,6 @@ protected:
     // The field a form without "-->" buttons solves: Calculate checks its result against the
     // field's limits as an unknown's.
     void SetResultField(int controlId) { m_resultField = controlId; }
-    // The button that a good Calculate enables and opening disables; Record unless set.
-    void SetResultButton(int id) { m_resultButton = id; }
     // Whether Calculate requires the field (an Optional row's) to be filled and in its limits.
     void SetRequired(int controlId, bool required);
     void AddControl(ControlInfo info);
@@ -158,16 +156,14 @@ protected:
     void BindExchange(std::function<void(bool save)> exchange);
 
     // --- The life cycle; each form overrides what its own behaviour needs.
-    // Opening: show the values, select the default unknown, SetDefaults, disable the result
-    // button.
+    // Opening: show the values, select the default unknown, SetDefaults, disable Record.
     virtual void OnInitDialog();
     virtual void OnEditChange(int id);
     virtual void OnClicked(int id);
     virtual void OnSelChange(int /*id*/) {}
     virtual void OnKillFocus(int /*id*/) {}
     // Calculate: StartCalculate, CheckInputs, CheckForm, Solve, CheckUnknownResult, AfterSolve,
-    // show the values, keep the unknown's text as the saved text, enable the result button,
-    // OnCalculated.
+    // show the values, keep the unknown's text as the saved text, enable Record, OnCalculated.
     virtual void OnCalculate();
 
     // --- The hooks of the open and Calculate sequences. One that returns false has shown its
@@ -215,7 +211,6 @@ private:
     std::string m_caption;
     int m_defaultUnknown = 0;
     int m_resultField = 0;
-    int m_resultButton = IDC_RECORD;
     std::vector<FieldInfo> m_fields;
     std::vector<ControlInfo> m_controls;
     std::map<int, ControlState> m_state;
