@@ -1,6 +1,6 @@
 #include "worksheets/loan_data/loan_data_dlg.h"
 
-#include "calculators/loan_amortization/loan_fields.h"
+#include "calculators/loan_amortization/loan_controls.h"
 #include "engine/tvm.h"
 #include "resources/strings.h"
 
