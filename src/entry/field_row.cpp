@@ -132,15 +132,15 @@ FieldRow FieldRow::Button(int id, FieldLabel prompt, std::string text) {
     return row;
 }
 
-FieldRow FieldRow::Beside(int noteId, std::string note, std::string key) && {
+FieldRow FieldRow::Beside(int noteId, std::string note, std::string noteKey) && {
     beside = {noteId, ControlKind::Label, std::move(note)};
-    besideKey = std::move(key);
+    besideKey = std::move(noteKey);
     return std::move(*this);
 }
 
-FieldRow FieldRow::BesideResult(int resultId, std::string key) && {
+FieldRow FieldRow::BesideResult(int resultId, std::string resultKey) && {
     beside = {resultId, ControlKind::Display, {}};
-    besideKey = std::move(key);
+    besideKey = std::move(resultKey);
     return std::move(*this);
 }
 

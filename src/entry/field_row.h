@@ -91,10 +91,11 @@ struct FieldRow {
     // A push button (a step's "Do...") after its prompt.
     static FieldRow Button(int id, FieldLabel prompt, std::string text);
 
-    // A note beside the field; `key` names it on the command line, where it is a result.
-    FieldRow Beside(int noteId, std::string note, std::string key = {}) &&;
-    // A result beside the field that the form fills itself; `key` names it on the command line.
-    FieldRow BesideResult(int resultId, std::string key) &&;
+    // A note beside the field; `noteKey` names it on the command line, where it is a result.
+    FieldRow Beside(int noteId, std::string note, std::string noteKey = {}) &&;
+    // A result beside the field that the form fills itself; `resultKey` names it on the command
+    // line.
+    FieldRow BesideResult(int resultId, std::string resultKey) &&;
     // The field's command-line key, where its label gives none or an ambiguous one.
     FieldRow Key(std::string key) &&;
 

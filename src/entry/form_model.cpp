@@ -145,11 +145,11 @@ void CFormModel::DeclareRows(std::vector<FieldRow> rows) {
         else if (date)
             BindExchange(DateExchange(*this, id, **date));
         else if (std::string** text = std::get_if<std::string*>(&row.value))
-            BindExchange([this, id, text = *text, limit = row.textLimit](bool save) {
+            BindExchange([this, id, kept = *text, limit = row.textLimit](bool save) {
                 if (save)
-                    *text = Text(id).substr(0, limit);
+                    *kept = Text(id).substr(0, limit);
                 else
-                    SetText(id, *text);
+                    SetText(id, *kept);
             });
     }
 }

@@ -132,27 +132,26 @@ protected:
     void SetResultField(int controlId) { m_resultField = controlId; }
     // Whether Calculate requires the field (an Optional row's) to be filled and in its limits.
     void SetRequired(int controlId, bool required);
+    void AddButton(int id, std::string text) {
+        AddControl({id, ControlKind::Button, std::move(text)});
+    }
+    // Calculate, Record and Cancel, the buttons of every calculator form.
+    void AddStandardButtons();
+    void SetButtons(std::vector<int> buttons) { m_buttons = std::move(buttons); }
+    void SetDefaultButton(int id) { m_defaultButton = id; }
+
+    // A form described control by control, as the doubles of the views are; the program's
+    // forms declare rows.
     void AddControl(ControlInfo info);
     void AddLabel(int id, std::string text) {
         AddControl({id, ControlKind::Label, std::move(text)});
     }
     void AddEdit(int id, EditRule rule) { AddControl({id, ControlKind::Edit, {}, rule}); }
     void AddDisplay(int id) { AddControl({id, ControlKind::Display, {}}); }
-    void AddButton(int id, std::string text) {
-        AddControl({id, ControlKind::Button, std::move(text)});
-    }
     void AddChoice(int id, std::vector<std::string> items);
     void AddRadio(int id, std::string text, int group);
-    void AddUnknownButton(int id) { AddRadio(id, "-->", UnknownGroup); }
     void AddSection(LayoutSection section) { m_layout.push_back(std::move(section)); }
-    // Calculate, Record and Cancel, the buttons of every calculator form.
-    void AddStandardButtons();
-    void SetButtons(std::vector<int> buttons) { m_buttons = std::move(buttons); }
-    void SetDefaultButton(int id) { m_defaultButton = id; }
-
-    // Values exchanged with the controls by DoDataExchange.
-    void BindAmount(int controlId, double& value);
-    void BindChoice(int controlId, int& index);
+    // A value exchanged with the controls by DoDataExchange.
     void BindExchange(std::function<void(bool save)> exchange);
 
     // --- The life cycle; each form overrides what its own behaviour needs.
@@ -205,6 +204,9 @@ private:
     };
     ControlState& State(int id);
     void Assign(int id, std::string_view text);
+    void AddUnknownButton(int id) { AddRadio(id, "-->", UnknownGroup); }
+    void BindAmount(int controlId, double& value);
+    void BindChoice(int controlId, int& index);
     void Notify(int id);
 
     int m_dialogId;
