@@ -37,6 +37,10 @@ void RecordField(const CFormModel& form, FieldTable table, ITextSink& out, int r
 // One indented line from a string-table label and a text, or the value in its class format
 // when the text is empty. Label ID 0 writes an empty line.
 void RecordLine(int labelId, double value, std::string_view text, int limitClass, ITextSink& out);
+inline void RecordLine(int labelId, double value, std::string_view text, LimitClass limit,
+                       ITextSink& out) {
+    RecordLine(labelId, value, text, static_cast<int>(limit), out);
+}
 
 // The cash-flow table of a form: its second row's label, a heading and one line per period.
 // Periods beyond the series (a Calculate stopped part-way) are written as 0.

@@ -3,19 +3,20 @@
 namespace kavrel {
 
 const FieldLimits FieldLimitTable[FieldLimitClassCount] = {
-    {0, 1, 9999, "%-.0f"},         // 0
-    {0, 1, 999999, "%-.0f"},       // 1
-    {3, 1, 999999, "%-.3f"},       // 2
-    {2, 0.01, 1e10, "%-.2f"},      // 3
-    {2, 0, 1e10, "%-.2f"},         // 4
-    {2, -1e10, 1e10, "%-.2f"},     // 5
-    {3, 0.001, 9999, "%-.3f"},     // 6
-    {0, -9999, 9999, "%-.0f"},     // 7
-    {0, -999999, 999999, "%-.0f"}, // 8
-    {3, 0, 99, "%-.3f"},           // 9
-    {0, 0, 9999, "%-.0f"},         // 10
-    {3, 94.999, 150, "%-.3f"},     // 11
+    {0, 1, 9999, "%-.0f"},         // Count
+    {0, 1, 999999, "%-.0f"},       // LongCount
+    {3, 1, 999999, "%-.3f"},       // Periods
+    {2, 0.01, 1e10, "%-.2f"},      // Amount
+    {2, 0, 1e10, "%-.2f"},         // AmountOrZero
+    {2, -1e10, 1e10, "%-.2f"},     // SignedAmount
+    {3, 0.001, 9999, "%-.3f"},     // Rate
+    {0, -9999, 9999, "%-.0f"},     // SignedCount
+    {0, -999999, 999999, "%-.0f"}, // SignedLongCount
+    {3, 0, 99, "%-.3f"},           // Percent
+    {0, 0, 9999, "%-.0f"},         // CountOrZero
+    {3, 94.999, 150, "%-.3f"},     // CallPrice
 };
+static_assert(static_cast<int>(LimitClass::CallPrice) + 1 == FieldLimitClassCount);
 
 int FindField(FieldTable table, int key, int column) {
     for (size_t row = 0; row < table.size(); ++row) {

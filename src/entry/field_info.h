@@ -13,6 +13,22 @@ struct FieldInfo {
     int limitClass;    // row of FieldLimitTable
 };
 
+// The shared limit classes by name; each is the index of its row of FieldLimitTable.
+enum class LimitClass : int {
+    Count,
+    LongCount,
+    Periods,
+    Amount,
+    AmountOrZero,
+    SignedAmount,
+    Rate,
+    SignedCount,
+    SignedLongCount,
+    Percent,
+    CountOrZero,
+    CallPrice,
+};
+
 struct FieldLimits {
     int digits; // digits after the decimal point
     double minimum;
@@ -33,5 +49,8 @@ int FindField(FieldTable table, int key, int column);
 
 // The limits of a class; an out-of-range class is a programming error and gives class 0.
 const FieldLimits& LimitsOf(int limitClass);
+inline const FieldLimits& LimitsOf(LimitClass limitClass) {
+    return LimitsOf(static_cast<int>(limitClass));
+}
 
 } // namespace kavrel

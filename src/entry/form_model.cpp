@@ -3,6 +3,7 @@
 #include "document/record.h"
 #include "document/record_target.h"
 #include "engine/math_errors.h"
+#include "entry/date.h"
 #include "entry/date_field.h"
 #include "entry/number_text.h"
 #include "entry/utf8_text.h"
@@ -104,6 +105,58 @@ void CFormModel::AddStandardButtons() {
     AddButton(IDC_RECORD, "&Record");
     AddButton(IDCANCEL, "Cancel");
     m_buttons = {IDC_CALCULATE, IDC_RECORD, IDCANCEL};
+}
+
+void CFormModel::DeclareRows(std::vector<FieldRow> rows) {
+    int optionField = 0; // the group of an OptionSection whose first option is still to come
+    for (FieldRow& row : rows) {
+        if (row.kind == FieldRow::Kind::Section) {
+            if (row.control.id) AddControl(row.control);
+            m_layout.push_back({row.control.id, {}});
+            optionField = row.recorded ? row.control.id : 0;
+            continue;
+        }
+        if (m_layout.empty()) m_layout.emplace_back();
+        m_layout.back().rows.push_back({row.label.id, row.control.id, row.unknownButton,
+                                        row.beside.id, row.key, row.besideKey});
+        if (row.label.id) AddLabel(row.label.id, row.label.text);
+        const int id = row.control.id;
+        const bool shown = row.control.kind == ControlKind::Display;
+        if (id) AddControl(std::move(row.control));
+        if (row.unknownButton) AddUnknownButton(row.unknownButton);
+        if (row.beside.id) AddControl(std::move(row.beside));
+        if (row.kind == FieldRow::Kind::Text) continue;
+        if (row.kind == FieldRow::Kind::Option) {
+            // The first option stands for the field; WriteRecord shows the checked one.
+            if (optionField) m_fields.push_back({id, 0, optionField, 0});
+            optionField = 0;
+            continue;
+        }
+
+        m_fields.push_back(row.Info());
+        if (double** amount = std::get_if<double*>(&row.value))
+            BindAmount(id, **amount);
+        else if (int** index = std::get_if<int*>(&row.value))
+            BindChoice(id, **index);
+        else if (CDate** date = std::get_if<CDate*>(&row.value); date && shown)
+            BindExchange([this, id, shownDate = *date](bool save) {
+                if (!save) SetText(id, shownDate->IsValid() ? shownDate->Format() : "");
+            });
+        else if (date)
+            BindExchange(DateExchange(*this, id, **date));
+        else if (std::string** text = std::get_if<std::string*>(&row.value))
+            BindExchange([this, id, kept = *text, limit = row.textLimit](bool save) {
+                if (save)
+                    *kept = Text(id).substr(0, limit);
+                else
+                    SetText(id, *kept);
+            });
+    }
+}
+
+void CFormModel::SetRequired(int controlId, bool required) {
+    for (FieldInfo& field : m_fields)
+        if (field.controlId == controlId) field.unknownButton = required ? 1 : 0;
 }
 
 void CFormModel::BindAmount(int controlId, double& value) {
@@ -380,6 +433,12 @@ void CFormModel::OnDecimalEditChange(int controlId, FieldTable table) {
 
 void CFormModel::OnInitDialog() {
     DoDataExchange(false);
+    // As if the default unknown's own field had been the unknown, with nothing saved.
+    const int row = FindField(Table(), m_defaultUnknown, UnknownColumn);
+    if (m_defaultUnknown > 1 && row >= 0)
+        m_unknown = SelectUnknown(Table(), m_defaultUnknown, Table()[row].controlId, m_savedText);
+    SetDefaults();
+    if (InfoOf(IDC_RECORD)) Enable(IDC_RECORD, false);
 }
 
 void CFormModel::OnEditChange(int id) {
@@ -425,20 +484,35 @@ void CFormModel::OnUnknownClicked() {
 }
 
 void CFormModel::OnCalculate() {
+    if (!StartCalculate()) return;
     if (CheckInputs(Table(), m_unknown)) return;
+    if (!CheckForm()) return;
     double result = 0.0;
     if (!Solve(result)) return;
-    if (CheckUnknownResult(Table(), m_unknown, result)) return;
+    // A form without an unknown (1 or less) checks its result field's, if it has one.
+    const int solved = m_unknown > 1 ? m_unknown : m_resultField;
+    if (solved > 1 && CheckUnknownResult(Table(), solved, result)) return;
+    AfterSolve();
     DoDataExchange(false);
     m_savedText = std::string(Clip(Text(m_unknown)));
-    Enable(IDC_RECORD, true);
+    if (InfoOf(IDC_RECORD)) Enable(IDC_RECORD, true);
     OnCalculated();
 }
 
 void CFormModel::WriteRecord(ITextSink& out) {
+    // The field of a group of options shows the checked option's text.
+    std::vector<FieldInfo> rows(Table().begin(), Table().end());
+    for (FieldInfo& row : rows) {
+        const ControlInfo* info = InfoOf(row.controlId);
+        if (!info || info->kind != ControlKind::Radio) continue;
+        for (const ControlInfo& option : m_controls)
+            if (option.kind == ControlKind::Radio && option.group == info->group &&
+                IsChecked(option.id))
+                row.controlId = option.id;
+    }
     RecordTitle(*this, out);
-    for (size_t row = 0; row < Table().size(); ++row)
-        RecordField(*this, Table(), out, static_cast<int>(row));
+    for (size_t row = 0; row < rows.size(); ++row)
+        RecordField(*this, rows, out, static_cast<int>(row));
 }
 
 void CFormModel::OnRecord() {

@@ -6,6 +6,7 @@
 #include "entry/control_info.h"
 #include "entry/entry_checks.h"
 #include "entry/field_info.h"
+#include "entry/field_row.h"
 #include "entry/form_host.h"
 
 #include <functional>
@@ -56,7 +57,8 @@ public:
     const std::vector<int>& Buttons() const { return m_buttons; }
     // The button that Enter presses; 0: Enter moves the focus to the next control.
     int DefaultButton() const { return m_defaultButton; }
-    virtual FieldTable Table() const = 0;
+    // The field table, derived from the rows the form declared.
+    virtual FieldTable Table() const { return m_fields; }
     // The sub-form that a step's "Do..." button would open, so that a view can describe a
     // worksheet's sub-forms without going through its steps. nullptr: the button opens none.
     virtual std::unique_ptr<CFormModel> SubFormFor(int /*buttonId*/) const { return nullptr; }
@@ -120,40 +122,62 @@ public:
 
 protected:
     // --- Building the form's description (constructors)
+    using Row = FieldRow;
+    // Declares the form's fields (see field_row.h); a later call appends to the last section.
+    void DeclareRows(std::vector<FieldRow> rows);
+    // The "-->" button whose field is the unknown when the form opens.
+    void SetDefaultUnknown(int button) { m_defaultUnknown = button; }
+    // The field a form without "-->" buttons solves: Calculate checks its result against the
+    // field's limits as an unknown's.
+    void SetResultField(int controlId) { m_resultField = controlId; }
+    // Whether Calculate requires the field (an Optional row's) to be filled and in its limits.
+    void SetRequired(int controlId, bool required);
+    void AddButton(int id, std::string text) {
+        AddControl({id, ControlKind::Button, std::move(text)});
+    }
+    // Calculate, Record and Cancel, the buttons of every calculator form.
+    void AddStandardButtons();
+    void SetButtons(std::vector<int> buttons) { m_buttons = std::move(buttons); }
+    void SetDefaultButton(int id) { m_defaultButton = id; }
+
+    // A form described control by control, as the doubles of the views are; the program's
+    // forms declare rows.
     void AddControl(ControlInfo info);
     void AddLabel(int id, std::string text) {
         AddControl({id, ControlKind::Label, std::move(text)});
     }
     void AddEdit(int id, EditRule rule) { AddControl({id, ControlKind::Edit, {}, rule}); }
     void AddDisplay(int id) { AddControl({id, ControlKind::Display, {}}); }
-    void AddButton(int id, std::string text) {
-        AddControl({id, ControlKind::Button, std::move(text)});
-    }
     void AddChoice(int id, std::vector<std::string> items);
     void AddRadio(int id, std::string text, int group);
-    void AddUnknownButton(int id) { AddRadio(id, "-->", UnknownGroup); }
     void AddSection(LayoutSection section) { m_layout.push_back(std::move(section)); }
-    // Calculate, Record and Cancel, the buttons of every calculator form.
-    void AddStandardButtons();
-    void SetButtons(std::vector<int> buttons) { m_buttons = std::move(buttons); }
-    void SetDefaultButton(int id) { m_defaultButton = id; }
-
-    // Values exchanged with the controls by DoDataExchange.
-    void BindAmount(int controlId, double& value);
-    void BindChoice(int controlId, int& index);
+    // A value exchanged with the controls by DoDataExchange.
     void BindExchange(std::function<void(bool save)> exchange);
 
     // --- The life cycle; each form overrides what its own behaviour needs.
+    // Opening: show the values, select the default unknown, SetDefaults, disable Record.
     virtual void OnInitDialog();
     virtual void OnEditChange(int id);
     virtual void OnClicked(int id);
     virtual void OnSelChange(int /*id*/) {}
     virtual void OnKillFocus(int /*id*/) {}
-    // The standard Calculate: CheckInputs, Solve, CheckUnknownResult, reload, enable Record.
+    // Calculate: StartCalculate, CheckInputs, CheckForm, Solve, CheckUnknownResult, AfterSolve,
+    // show the values, keep the unknown's text as the saved text, enable Record, OnCalculated.
     virtual void OnCalculate();
-    // Solves the current unknown into its value; false stops the Calculate (a message has
-    // been shown).
+
+    // --- The hooks of the open and Calculate sequences. One that returns false has shown its
+    // message and stops the Calculate.
+    // The form's own default texts, list selections and state.
+    virtual void SetDefaults() {}
+    // Runs first: clears what the Calculate will show anew, and checks what must be checked
+    // before the fields are.
+    virtual bool StartCalculate() { return true; }
+    // The form's own checks, once CheckInputs has read the fields into the values.
+    virtual bool CheckForm() { return true; }
+    // Solves the current unknown into its member and `result`.
     virtual bool Solve(double& /*result*/) { return false; }
+    // Once the result is accepted: the values that follow from it.
+    virtual void AfterSolve() {}
     // The end of a Calculate that succeeded: the values hold the inputs and the result.
     virtual void OnCalculated() {}
     // Writes the record block; the default is the title and one line per field.
@@ -180,10 +204,16 @@ private:
     };
     ControlState& State(int id);
     void Assign(int id, std::string_view text);
+    void AddUnknownButton(int id) { AddRadio(id, "-->", UnknownGroup); }
+    void BindAmount(int controlId, double& value);
+    void BindChoice(int controlId, int& index);
     void Notify(int id);
 
     int m_dialogId;
     std::string m_caption;
+    int m_defaultUnknown = 0;
+    int m_resultField = 0;
+    std::vector<FieldInfo> m_fields;
     std::vector<ControlInfo> m_controls;
     std::map<int, ControlState> m_state;
     std::vector<LayoutSection> m_layout;

@@ -12,73 +12,45 @@ namespace {
 
 constexpr int MonthlyEntry = 3;
 
-struct LabelText {
-    int id;
-    const char* text;
-};
-constexpr LabelText Labels[] = {
-    {1034, "Compounding Period is:"}, {230, "Payments per Year:"}, {231, "Number of Payments:"},
-    {232, "Annual Rate (%):"},        {233, "Present Value ($):"}, {234, "Periodic Payment ($):"},
-    {235, "Balloon Payment ($):"},    {1022, "Future Value ($):"},
-};
-
-std::string LabelOf(int id) {
-    for (const LabelText& label : Labels)
-        if (label.id == id) return label.text;
-    return {};
+std::vector<std::string> CompoundingNames() {
+    std::vector<std::string> names;
+    for (const CompoundingEntry& entry : CompoundingPerYear)
+        names.emplace_back(entry.name);
+    return names;
 }
 
 } // namespace
 
 CAnnuityDlg::CAnnuityDlg(int dialogId, int captionId, int dueCaptionId)
     : CFormModel(dialogId, std::string(LoadString(captionId))), m_captionId(captionId),
-      m_annuityDue(captionId == dueCaptionId) {}
+      m_annuityDue(captionId == dueCaptionId) {
+    SetDefaultUnknown(IDC_UNKNOWN_PAYMENT);
+}
 
-void CAnnuityDlg::BuildFromTable(FieldTable table) {
-    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
-    LayoutSection section{IDC_UNKNOWN_GROUP, {}};
-    for (const FieldInfo& field : table) {
-        AddLabel(field.labelId, LabelOf(field.labelId));
-        if (field.controlId == IDC_COMPOUNDING) {
-            std::vector<std::string> items;
-            for (const CompoundingEntry& entry : CompoundingPerYear)
-                items.emplace_back(entry.name);
-            AddChoice(IDC_COMPOUNDING, std::move(items));
-            BindChoice(IDC_COMPOUNDING, m_compounding);
-        } else {
-            AddEdit(field.controlId, field.controlId == IDC_PAYMENTS_PER_YEAR ? EditRule::Integer
-                                                                              : EditRule::Decimal);
-            BindAmount(field.controlId, ValueOf(field.controlId));
-        }
-        const int unknown = field.unknownButton > 1 ? field.unknownButton : 0;
-        if (unknown) AddUnknownButton(unknown);
-        section.rows.push_back({field.labelId, field.controlId, unknown});
-    }
-    AddSection(std::move(section));
+void CAnnuityDlg::DeclareAnnuityRows(FieldRow value, std::vector<FieldRow> afterPayment) {
+    std::vector<FieldRow> rows = {
+        Row::Section(IDC_UNKNOWN_GROUP, "Unknown"),
+        Row::Choice(IDC_COMPOUNDING, {IDC_COMPOUNDING_LABEL, "Compounding Period is:"},
+                    CompoundingNames(), m_compounding),
+        Row::Input(IDC_PAYMENTS_PER_YEAR, {IDC_PAYMENTS_PER_YEAR_LABEL, "Payments per Year:"},
+                   LimitClass::Count, m_paymentsPerYear),
+        Row::Unknown(IDC_PAYMENT_COUNT, IDC_UNKNOWN_PAYMENT_COUNT,
+                     {IDC_PAYMENT_COUNT_LABEL, "Number of Payments:"}, LimitClass::Periods,
+                     m_paymentCount),
+        Row::Unknown(IDC_RATE, IDC_UNKNOWN_RATE, {IDC_RATE_LABEL, "Annual Rate (%):"},
+                     LimitClass::Rate, m_annualRate),
+        std::move(value),
+        Row::Unknown(IDC_PAYMENT, IDC_UNKNOWN_PAYMENT, {IDC_PAYMENT_LABEL, "Periodic Payment ($):"},
+                     LimitClass::Amount, m_payment),
+    };
+    rows.insert(rows.end(), afterPayment.begin(), afterPayment.end());
+    DeclareRows(std::move(rows));
     AddStandardButtons();
 }
 
-double& CAnnuityDlg::ValueOf(int controlId) {
-    switch (controlId) {
-    case IDC_PAYMENTS_PER_YEAR:
-        return m_paymentsPerYear;
-    case IDC_PAYMENT_COUNT:
-        return m_paymentCount;
-    case IDC_RATE:
-        return m_annualRate;
-    case IDC_PAYMENT:
-        return m_payment;
-    default:
-        return *OwnValue(controlId);
-    }
-}
-
-void CAnnuityDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
+void CAnnuityDlg::SetDefaults() {
     SetCaption(std::string(LoadString(m_captionId)));
-    m_unknown = SelectUnknown(Table(), IDC_UNKNOWN_PAYMENT, IDC_PAYMENT, m_savedText);
     SetText(IDC_PAYMENTS_PER_YEAR, "12");
-    Enable(IDC_RECORD, false);
     m_compounding = MonthlyEntry;
     Select(IDC_COMPOUNDING, m_compounding);
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace kavrel {
 
@@ -38,9 +39,17 @@ public:
         IDC_UNKNOWN_PRESENT_VALUE = 43,
         IDC_UNKNOWN_PAYMENT = 44,
         IDC_UNKNOWN_BALLOON = 45,
+        IDC_PAYMENTS_PER_YEAR_LABEL = 230,
+        IDC_PAYMENT_COUNT_LABEL = 231,
+        IDC_RATE_LABEL = 232,
+        IDC_PRESENT_VALUE_LABEL = 233,
+        IDC_PAYMENT_LABEL = 234,
+        IDC_BALLOON_LABEL = 235,
+        IDC_FUTURE_VALUE_LABEL = 1022,
         IDC_UNKNOWN_FUTURE_VALUE = 1023,
         IDC_FUTURE_VALUE = 1024,
         IDC_COMPOUNDING = 1033,
+        IDC_COMPOUNDING_LABEL = 1034,
         IDC_UNKNOWN_GROUP = 1100,
     };
 
@@ -49,9 +58,10 @@ public:
 protected:
     // The caption's string ID decides the timing: dueCaptionId makes an annuity due.
     CAnnuityDlg(int dialogId, int captionId, int dueCaptionId);
-    // Declares the controls, the layout and the bindings of the table's rows in order.
-    void BuildFromTable(FieldTable table);
-    void OnInitDialog() override;
+    // Declares the rows the forms share around the form's own value (its present or future
+    // value) and the rows that follow the payment.
+    void DeclareAnnuityRows(FieldRow value, std::vector<FieldRow> afterPayment);
+    void SetDefaults() override;
     void OnSelChange(int id) override;
 
     // The compounding periods per year of the selected entry.
@@ -67,10 +77,6 @@ protected:
     double m_paymentCount = 0.0;
     double m_annualRate = 0.0;
     double m_payment = 0.0;
-
-private:
-    double& ValueOf(int controlId);
-    virtual double* OwnValue(int controlId) = 0;
 };
 
 } // namespace kavrel

@@ -10,27 +10,17 @@
 
 namespace kavrel {
 
-namespace {
-
-constexpr FieldInfo Fields[] = {
-    {CAnnuityDlg::IDC_COMPOUNDING, 0, 1034, 0},
-    {CAnnuityDlg::IDC_PAYMENTS_PER_YEAR, 1, 230, 0},
-    {CAnnuityDlg::IDC_PAYMENT_COUNT, CAnnuityDlg::IDC_UNKNOWN_PAYMENT_COUNT, 231, 2},
-    {CAnnuityDlg::IDC_RATE, CAnnuityDlg::IDC_UNKNOWN_RATE, 232, 6},
-    {CAnnuityDlg::IDC_FUTURE_VALUE, CAnnuityDlg::IDC_UNKNOWN_FUTURE_VALUE, 1022, 3},
-    {CAnnuityDlg::IDC_PAYMENT, CAnnuityDlg::IDC_UNKNOWN_PAYMENT, 234, 3},
-};
-
-} // namespace
-
 CAnnuityFvDlg::CAnnuityFvDlg(int captionId) : CAnnuityDlg(IDD, captionId, IDS_SAVE_CAPTION) {
-    BuildFromTable(Fields);
+    DeclareAnnuityRows(Row::Unknown(IDC_FUTURE_VALUE, IDC_UNKNOWN_FUTURE_VALUE,
+                                    {IDC_FUTURE_VALUE_LABEL, "Future Value ($):"},
+                                    LimitClass::Amount, m_futureValue),
+                       {});
     AddButton(IDC_CHART, "C&hart...");
     SetButtons({IDC_CALCULATE, IDC_RECORD, IDC_CHART, IDCANCEL});
 }
 
-void CAnnuityFvDlg::OnInitDialog() {
-    CAnnuityDlg::OnInitDialog();
+void CAnnuityFvDlg::SetDefaults() {
+    CAnnuityDlg::SetDefaults();
     Enable(IDC_CHART, false);
 }
 
@@ -40,10 +30,6 @@ void CAnnuityFvDlg::OnClicked(int id) {
         return;
     }
     CAnnuityDlg::OnClicked(id);
-}
-
-FieldTable CAnnuityFvDlg::Table() const {
-    return Fields;
 }
 
 bool CAnnuityFvDlg::Solve(double& result) {

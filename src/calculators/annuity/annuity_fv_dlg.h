@@ -12,16 +12,14 @@ public:
 
     // captionId: IDS_SAVE_CAPTION or IDS_SINKING_FUND_CAPTION.
     explicit CAnnuityFvDlg(int captionId);
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnClicked(int id) override;
     bool Solve(double& result) override;
     void OnCalculated() override;
 
 private:
-    double* OwnValue(int) override { return &m_futureValue; }
     // The balance after each payment of the last successful Calculate, with its interest to
     // the end of the period.
     void ShowChart();

@@ -7,34 +7,17 @@
 
 namespace kavrel {
 
-namespace {
-
-constexpr FieldInfo Fields[] = {
-    {CAnnuityDlg::IDC_COMPOUNDING, 0, 1034, 0},
-    {CAnnuityDlg::IDC_PAYMENTS_PER_YEAR, 1, 230, 0},
-    {CAnnuityDlg::IDC_PAYMENT_COUNT, CAnnuityDlg::IDC_UNKNOWN_PAYMENT_COUNT, 231, 2},
-    {CAnnuityDlg::IDC_RATE, CAnnuityDlg::IDC_UNKNOWN_RATE, 232, 6},
-    {CAnnuityDlg::IDC_PRESENT_VALUE, CAnnuityDlg::IDC_UNKNOWN_PRESENT_VALUE, 233, 3},
-    {CAnnuityDlg::IDC_PAYMENT, CAnnuityDlg::IDC_UNKNOWN_PAYMENT, 234, 3},
-    {CAnnuityDlg::IDC_BALLOON, CAnnuityDlg::IDC_UNKNOWN_BALLOON, 235, 5},
-};
-
-} // namespace
-
 CAnnuityPvDlg::CAnnuityPvDlg(int captionId) : CAnnuityDlg(IDD, captionId, IDS_LEASE_CAPTION) {
-    BuildFromTable(Fields);
+    DeclareAnnuityRows(
+        Row::Unknown(IDC_PRESENT_VALUE, IDC_UNKNOWN_PRESENT_VALUE,
+                     {IDC_PRESENT_VALUE_LABEL, "Present Value ($):"}, LimitClass::Amount,
+                     m_presentValue),
+        {Row::Unknown(IDC_BALLOON, IDC_UNKNOWN_BALLOON, {IDC_BALLOON_LABEL, "Balloon Payment ($):"},
+                      LimitClass::SignedAmount, m_balloon)});
 }
 
-FieldTable CAnnuityPvDlg::Table() const {
-    return Fields;
-}
-
-double* CAnnuityPvDlg::OwnValue(int controlId) {
-    return controlId == IDC_BALLOON ? &m_balloon : &m_presentValue;
-}
-
-void CAnnuityPvDlg::OnInitDialog() {
-    CAnnuityDlg::OnInitDialog();
+void CAnnuityPvDlg::SetDefaults() {
+    CAnnuityDlg::SetDefaults();
     SetText(IDC_BALLOON, "0");
 }
 

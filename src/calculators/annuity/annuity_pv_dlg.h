@@ -12,15 +12,12 @@ public:
 
     // captionId: IDS_LOAN_CAPTION or IDS_LEASE_CAPTION.
     explicit CAnnuityPvDlg(int captionId);
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     bool Solve(double& result) override;
 
 private:
-    double* OwnValue(int controlId) override;
-
     double m_presentValue = 0.0;
     double m_balloon = 0.0;
 };

@@ -48,33 +48,6 @@ enum Control : int {
     IDC_ACCRUED_LABEL = 279,
 };
 
-// The call price is checked only when a call date is entered too: CallPriceRow marks it.
-constexpr int CallPriceRow = 5;
-
-constexpr FieldInfo Fields[] = {
-    {IDC_FREQUENCY, 0, IDC_FREQUENCY_LABEL, 0},
-    {IDC_PAR, 1, IDC_PAR_LABEL, 3},
-    {IDC_COUPON_RATE, 1, IDC_COUPON_RATE_LABEL, 6},
-    {IDC_MATURITY_DATE, 0, IDC_MATURITY_DATE_LABEL, 0},
-    {IDC_CALL_DATE, 0, IDC_CALL_DATE_LABEL, 0},
-    {IDC_CALL_PRICE, 0, IDC_CALL_PRICE_LABEL, 11},
-    {IDC_PURCHASE_DATE, 0, IDC_PURCHASE_DATE_LABEL, 0},
-    {IDC_PRICE, IDC_UNKNOWN_PRICE, IDC_PRICE_LABEL, 3},
-    {IDC_YIELD, IDC_UNKNOWN_YIELD, IDC_YIELD_LABEL, 6},
-    {IDC_COUPON, 0, IDC_COUPON_LABEL, 3},
-    {IDC_PAYMENT_COUNT, 0, IDC_PAYMENT_COUNT_LABEL, 1},
-    {IDC_ACCRUED, 0, IDC_ACCRUED_LABEL, 5},
-    {IDC_YIELD_TO_CALL, 0, IDC_YIELD_TO_CALL_LABEL, 6},
-};
-
-constexpr std::array<FieldInfo, std::size(Fields)> FieldsWithCallPrice = [] {
-    std::array<FieldInfo, std::size(Fields)> rows{};
-    for (size_t i = 0; i < rows.size(); ++i)
-        rows[i] = Fields[i];
-    rows[CallPriceRow].unknownButton = 1;
-    return rows;
-}();
-
 constexpr std::array<std::string_view, 4> FrequencyNames = {"Monthly", "Quarterly", "Semiannually",
                                                             "Annually"};
 constexpr std::array<int, 4> CouponsPerYear = {12, 4, 2, 1};
@@ -87,102 +60,71 @@ constexpr double CallPriceBound = 151.0;
 } // namespace
 
 CBondDlg::CBondDlg(Mode mode) : CFormModel(IDD, std::string(LoadString(mode))), m_mode(mode) {
-    AddLabel(IDC_FREQUENCY_LABEL, "Interest is Paid:");
-    AddChoice(IDC_FREQUENCY, {FrequencyNames.begin(), FrequencyNames.end()});
-    AddLabel(IDC_PAR_LABEL, "Par Value ($):");
-    AddEdit(IDC_PAR, EditRule::Decimal);
-    AddLabel(IDC_COUPON_RATE_LABEL, "Coupon Rate (%):");
-    AddEdit(IDC_COUPON_RATE, EditRule::Decimal);
-    AddLabel(IDC_MATURITY_DATE_LABEL, "Maturity Date:");
-    AddEdit(IDC_MATURITY_DATE, EditRule::Date);
-    AddControl({IDC_CALL_GROUP, ControlKind::Group, "Bond Call Provisions"});
-    AddLabel(IDC_CALL_NOTE, "(Enter only to calculate Yield to Call)");
-    AddLabel(IDC_CALL_DATE_LABEL, "Call Date:");
-    AddEdit(IDC_CALL_DATE, EditRule::Date);
-    AddLabel(IDC_CALL_PRICE_LABEL, "Call Price (%):");
-    AddEdit(IDC_CALL_PRICE, EditRule::Decimal);
-    AddLabel(IDC_PURCHASE_DATE_LABEL, "Date Purchased:");
-    AddEdit(IDC_PURCHASE_DATE, EditRule::Date);
-    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
-    AddLabel(IDC_PRICE_LABEL, "Present Value ($):");
-    AddEdit(IDC_PRICE, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_PRICE);
-    AddLabel(IDC_YIELD_LABEL, "Yield to Maturity (%):");
-    AddEdit(IDC_YIELD, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_YIELD);
-    AddLabel(IDC_COUPON_LABEL, "Periodic Payment ($):");
-    AddDisplay(IDC_COUPON);
-    AddLabel(IDC_PAYMENT_COUNT_LABEL, "Number of Payments:");
-    AddDisplay(IDC_PAYMENT_COUNT);
-    AddLabel(IDC_ACCRUED_LABEL, "Accrued Interest ($):");
-    AddDisplay(IDC_ACCRUED);
-    AddLabel(IDC_YIELD_TO_CALL_LABEL, "Yield to Call (%):");
-    AddDisplay(IDC_YIELD_TO_CALL);
+    DeclareRows({
+        Row::Choice(IDC_FREQUENCY, {IDC_FREQUENCY_LABEL, "Interest is Paid:"},
+                    {FrequencyNames.begin(), FrequencyNames.end()}, m_frequency),
+        Row::Input(IDC_PAR, {IDC_PAR_LABEL, "Par Value ($):"}, LimitClass::Amount, m_par),
+        Row::Input(IDC_COUPON_RATE, {IDC_COUPON_RATE_LABEL, "Coupon Rate (%):"}, LimitClass::Rate,
+                   m_couponRate),
+        Row::Date(IDC_MATURITY_DATE, {IDC_MATURITY_DATE_LABEL, "Maturity Date:"}, m_maturity),
+        Row::Section(IDC_CALL_GROUP, "Bond Call Provisions"),
+        Row::Note(IDC_CALL_NOTE, "(Enter only to calculate Yield to Call)"),
+        Row::Date(IDC_CALL_DATE, {IDC_CALL_DATE_LABEL, "Call Date:"}, m_call),
+        // Checked only when a call date is entered too.
+        Row::Optional(IDC_CALL_PRICE, {IDC_CALL_PRICE_LABEL, "Call Price (%):"},
+                      LimitClass::CallPrice, m_callPrice),
+        Row::Section(),
+        Row::Date(IDC_PURCHASE_DATE, {IDC_PURCHASE_DATE_LABEL, "Date Purchased:"}, m_purchase),
+        Row::Section(IDC_UNKNOWN_GROUP, "Unknown"),
+        Row::Unknown(IDC_PRICE, IDC_UNKNOWN_PRICE, {IDC_PRICE_LABEL, "Present Value ($):"},
+                     LimitClass::Amount, m_price),
+        Row::Unknown(IDC_YIELD, IDC_UNKNOWN_YIELD, {IDC_YIELD_LABEL, "Yield to Maturity (%):"},
+                     LimitClass::Rate, m_yield),
+        Row::Section(),
+        Row::Result(IDC_COUPON, {IDC_COUPON_LABEL, "Periodic Payment ($):"}, LimitClass::Amount,
+                    m_coupon),
+        Row::Result(IDC_PAYMENT_COUNT, {IDC_PAYMENT_COUNT_LABEL, "Number of Payments:"},
+                    LimitClass::LongCount, m_payments),
+        Row::Result(IDC_ACCRUED, {IDC_ACCRUED_LABEL, "Accrued Interest ($):"},
+                    LimitClass::SignedAmount, m_accrued),
+        Row::Result(IDC_YIELD_TO_CALL, {IDC_YIELD_TO_CALL_LABEL, "Yield to Call (%):"},
+                    LimitClass::Rate, m_yieldToCall),
+    });
     AddStandardButtons();
-
-    AddSection({0,
-                {{IDC_FREQUENCY_LABEL, IDC_FREQUENCY},
-                 {IDC_PAR_LABEL, IDC_PAR},
-                 {IDC_COUPON_RATE_LABEL, IDC_COUPON_RATE},
-                 {IDC_MATURITY_DATE_LABEL, IDC_MATURITY_DATE}}});
-    AddSection({IDC_CALL_GROUP,
-                {{IDC_CALL_NOTE, 0},
-                 {IDC_CALL_DATE_LABEL, IDC_CALL_DATE},
-                 {IDC_CALL_PRICE_LABEL, IDC_CALL_PRICE}}});
-    AddSection({0, {{IDC_PURCHASE_DATE_LABEL, IDC_PURCHASE_DATE}}});
-    AddSection({IDC_UNKNOWN_GROUP,
-                {{IDC_PRICE_LABEL, IDC_PRICE, IDC_UNKNOWN_PRICE},
-                 {IDC_YIELD_LABEL, IDC_YIELD, IDC_UNKNOWN_YIELD}}});
-    AddSection({0,
-                {{IDC_COUPON_LABEL, IDC_COUPON},
-                 {IDC_PAYMENT_COUNT_LABEL, IDC_PAYMENT_COUNT},
-                 {IDC_ACCRUED_LABEL, IDC_ACCRUED},
-                 {IDC_YIELD_TO_CALL_LABEL, IDC_YIELD_TO_CALL}}});
-
-    BindChoice(IDC_FREQUENCY, m_frequency);
-    BindAmount(IDC_PAR, m_par);
-    BindAmount(IDC_COUPON_RATE, m_couponRate);
-    BindExchange(DateExchange(*this, IDC_MATURITY_DATE, m_maturity));
-    BindExchange(DateExchange(*this, IDC_CALL_DATE, m_call));
-    BindAmount(IDC_CALL_PRICE, m_callPrice);
-    BindExchange(DateExchange(*this, IDC_PURCHASE_DATE, m_purchase));
-    BindAmount(IDC_PRICE, m_price);
-    BindAmount(IDC_YIELD, m_yield);
-    BindAmount(IDC_COUPON, m_coupon);
-    BindAmount(IDC_PAYMENT_COUNT, m_payments);
-    BindAmount(IDC_ACCRUED, m_accrued);
-    BindAmount(IDC_YIELD_TO_CALL, m_yieldToCall);
+    SetDefaultUnknown(IDC_UNKNOWN_YIELD);
 }
 
-FieldTable CBondDlg::Table() const {
-    return Fields;
-}
-
-void CBondDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
+void CBondDlg::SetDefaults() {
     SetCaption(std::string(LoadString(m_mode)));
     SetText(IDC_PAR, "1000");
     m_periodsPerYear = CouponsPerYear[Semiannually];
     Select(IDC_FREQUENCY, Semiannually);
     // Treasury coupons are always semiannual.
     if (m_mode == Treasury) Enable(IDC_FREQUENCY, false);
-    m_unknown = SelectUnknown(Table(), IDC_UNKNOWN_YIELD, IDC_YIELD, m_savedText);
-    Enable(IDC_RECORD, false);
     m_purchase.SetToday();
     SetText(IDC_PURCHASE_DATE, m_purchase.Format());
 }
 
-void CBondDlg::OnCalculate() {
-    const bool callEntered = !Text(IDC_CALL_DATE).empty() && !Text(IDC_CALL_PRICE).empty();
-    if (CheckInputs(callEntered ? FieldTable(FieldsWithCallPrice) : Table(), m_unknown)) return;
-    if (CheckDatePair(*this, m_purchase, m_maturity, IDC_PURCHASE_DATE, IDC_MATURITY_DATE)) return;
+bool CBondDlg::StartCalculate() {
+    SetRequired(IDC_CALL_PRICE, CallEntered());
+    return true;
+}
+
+bool CBondDlg::CallEntered() const {
+    return !Text(IDC_CALL_DATE).empty() && !Text(IDC_CALL_PRICE).empty();
+}
+
+bool CBondDlg::CheckForm() {
+    const bool callEntered = CallEntered();
+    if (CheckDatePair(*this, m_purchase, m_maturity, IDC_PURCHASE_DATE, IDC_MATURITY_DATE))
+        return false;
     if (callEntered && CheckDatePair(*this, m_purchase, m_call, IDC_PURCHASE_DATE, IDC_CALL_DATE))
-        return;
+        return false;
     // A call after maturity would be valued over coupons the bond never pays.
     if (callEntered && m_call.IsAfter(m_maturity)) {
         MessageText("Call date must not be after the maturity date...");
         MoveFocus(IDC_CALL_DATE);
-        return;
+        return false;
     }
     const bool listed = m_frequency >= 0 && m_frequency < static_cast<int>(CouponsPerYear.size());
     m_periodsPerYear = CouponsPerYear[listed ? m_frequency : Semiannually];
@@ -190,12 +132,7 @@ void CBondDlg::OnCalculate() {
     for (int display : {IDC_COUPON, IDC_PAYMENT_COUNT, IDC_ACCRUED, IDC_YIELD_TO_CALL})
         SetText(display, "");
     m_coupon = m_payments = m_accrued = m_yieldToCall = 0.0;
-
-    double result = 0.0;
-    if (!Solve(result) || CheckUnknownResult(Table(), m_unknown, result)) return;
-    DoDataExchange(false);
-    m_savedText = Text(m_unknown).substr(0, FieldTextLimit);
-    Enable(IDC_RECORD, true);
+    return true;
 }
 
 bool CBondDlg::Solve(double& result) {

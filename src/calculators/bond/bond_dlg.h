@@ -15,14 +15,16 @@ public:
     enum Mode : int { Corporate = 98, Treasury = 99 }; // the caption's string ID
 
     explicit CBondDlg(Mode mode);
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
-    void OnCalculate() override;
+    void SetDefaults() override;
+    bool StartCalculate() override;
+    bool CheckForm() override;
     bool Solve(double& result) override;
 
 private:
+    // Both a call date and a call price are typed: the yield to call is wanted.
+    bool CallEntered() const;
     // The yield to call in percent, 0 when the call provisions give none.
     double YieldToCall(double coupon) const;
 

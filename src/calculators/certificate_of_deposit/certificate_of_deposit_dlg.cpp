@@ -1,12 +1,10 @@
 #include "calculators/certificate_of_deposit/certificate_of_deposit_dlg.h"
 
-#include "document/record.h"
 #include "engine/dated_growth.h"
 #include "engine/math_errors.h"
 #include "entry/date_field.h"
 #include "resources/strings.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -29,22 +27,6 @@ enum Label : int {
     IDC_UNKNOWN_GROUP = 1101,
 };
 
-using Dlg = CCertificateOfDepositDlg;
-
-constexpr FieldInfo Fields[] = {
-    {Dlg::IDC_COMPOUND_TYPE, 0, Dlg::IDC_TYPE_GROUP, 0},
-    {Dlg::IDC_COMPOUNDING, 0, Dlg::IDC_COMPOUNDING_LABEL, 0},
-    {Dlg::IDC_TERM_UNIT, 0, IDC_TERM_UNIT_LABEL, 0},
-    {Dlg::IDC_TERM, 1, IDC_TERM_LABEL, 1},
-    {Dlg::IDC_ISSUE_DATE, 0, IDC_ISSUE_DATE_LABEL, 0},
-    {Dlg::IDC_RATE, 1, IDC_RATE_LABEL, 6},
-    {Dlg::IDC_PRESENT_VALUE, Dlg::IDC_UNKNOWN_PRESENT_VALUE, IDC_PRESENT_VALUE_LABEL, 3},
-    {Dlg::IDC_FUTURE_VALUE, Dlg::IDC_UNKNOWN_FUTURE_VALUE, IDC_FUTURE_VALUE_LABEL, 3},
-    {Dlg::IDC_INTEREST_EARNED, 0, IDC_INTEREST_EARNED_LABEL, 3},
-    {Dlg::IDC_YIELD, 0, IDC_YIELD_LABEL, 6},
-    {Dlg::IDC_MATURITY_DATE, 0, IDC_MATURITY_DATE_LABEL, 0},
-};
-
 constexpr std::array<std::string_view, 4> CompoundingNames = {"Monthly", "Quarterly",
                                                               "Semiannually", "Annually"};
 constexpr std::array<int, 4> CompoundingPerYear = {12, 4, 2, 1};
@@ -59,80 +41,45 @@ constexpr double LongestTermYears = 300.0;
 
 CCertificateOfDepositDlg::CCertificateOfDepositDlg()
     : CFormModel(IDD, "Certificate of Deposit (CD)") {
-    AddControl({IDC_TYPE_GROUP, ControlKind::Group, "CD Type"});
-    AddRadio(IDC_COMPOUND_TYPE, "Compound Interest", TypeRadioGroup);
-    AddRadio(IDC_SIMPLE_TYPE, "Simple Interest", TypeRadioGroup);
-    AddControl({IDC_ABOUT_GROUP, ControlKind::Group, "About the CD"});
-    AddLabel(IDC_COMPOUNDING_LABEL, "Compounding Period is:");
-    AddChoice(IDC_COMPOUNDING, {CompoundingNames.begin(), CompoundingNames.end()});
-    AddLabel(IDC_TERM_UNIT_LABEL, "CD Term is in:");
-    AddChoice(IDC_TERM_UNIT, {TermUnitNames.begin(), TermUnitNames.end()});
-    AddLabel(IDC_TERM_LABEL, "CD Term:");
-    AddEdit(IDC_TERM, EditRule::Integer);
-    AddLabel(IDC_ISSUE_DATE_LABEL, "CD Issue Date:");
-    AddEdit(IDC_ISSUE_DATE, EditRule::Date);
-    AddLabel(IDC_RATE_LABEL, "Annual Rate (%):");
-    AddEdit(IDC_RATE, EditRule::Decimal);
-    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
-    AddLabel(IDC_PRESENT_VALUE_LABEL, "Present Value ($):");
-    AddEdit(IDC_PRESENT_VALUE, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_PRESENT_VALUE);
-    AddLabel(IDC_FUTURE_VALUE_LABEL, "Future Value ($):");
-    AddEdit(IDC_FUTURE_VALUE, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_FUTURE_VALUE);
-    AddLabel(IDC_INTEREST_EARNED_LABEL, "Interest Earned ($):");
-    AddDisplay(IDC_INTEREST_EARNED);
-    AddLabel(IDC_YIELD_LABEL, "Yield to Maturity (%):");
-    AddDisplay(IDC_YIELD);
-    AddLabel(IDC_MATURITY_DATE_LABEL, "Maturity Date:");
-    AddDisplay(IDC_MATURITY_DATE);
-    AddStandardButtons();
-
-    AddSection({IDC_TYPE_GROUP, {{0, IDC_COMPOUND_TYPE}, {0, IDC_SIMPLE_TYPE}}});
-    AddSection({IDC_ABOUT_GROUP,
-                {{IDC_COMPOUNDING_LABEL, IDC_COMPOUNDING},
-                 {IDC_TERM_UNIT_LABEL, IDC_TERM_UNIT},
-                 {IDC_TERM_LABEL, IDC_TERM},
-                 {IDC_ISSUE_DATE_LABEL, IDC_ISSUE_DATE},
-                 {IDC_RATE_LABEL, IDC_RATE}}});
-    AddSection({IDC_UNKNOWN_GROUP,
-                {{IDC_PRESENT_VALUE_LABEL, IDC_PRESENT_VALUE, IDC_UNKNOWN_PRESENT_VALUE},
-                 {IDC_FUTURE_VALUE_LABEL, IDC_FUTURE_VALUE, IDC_UNKNOWN_FUTURE_VALUE}}});
-    AddSection({0,
-                {{IDC_INTEREST_EARNED_LABEL, IDC_INTEREST_EARNED},
-                 {IDC_YIELD_LABEL, IDC_YIELD},
-                 {IDC_MATURITY_DATE_LABEL, IDC_MATURITY_DATE}}});
-
-    BindChoice(IDC_COMPOUNDING, m_compounding);
-    BindChoice(IDC_TERM_UNIT, m_termUnit);
-    BindAmount(IDC_TERM, m_term);
-    BindExchange(DateExchange(*this, IDC_ISSUE_DATE, m_issue));
-    BindAmount(IDC_RATE, m_rate);
-    BindAmount(IDC_PRESENT_VALUE, m_presentValue);
-    BindAmount(IDC_FUTURE_VALUE, m_futureValue);
-    BindAmount(IDC_INTEREST_EARNED, m_interestEarned);
-    BindAmount(IDC_YIELD, m_yield);
-    // A result only. A maturity after the last accepted year is no date to show: the field
-    // stays empty while the amounts still count its days.
-    BindExchange([this](bool save) {
-        if (!save) SetText(IDC_MATURITY_DATE, m_maturity.IsValid() ? m_maturity.Format() : "");
+    DeclareRows({
+        Row::OptionSection(IDC_TYPE_GROUP, "CD Type"),
+        Row::Option(IDC_COMPOUND_TYPE, "Compound Interest", TypeRadioGroup),
+        Row::Option(IDC_SIMPLE_TYPE, "Simple Interest", TypeRadioGroup),
+        Row::Section(IDC_ABOUT_GROUP, "About the CD"),
+        Row::Choice(IDC_COMPOUNDING, {IDC_COMPOUNDING_LABEL, "Compounding Period is:"},
+                    {CompoundingNames.begin(), CompoundingNames.end()}, m_compounding),
+        Row::Choice(IDC_TERM_UNIT, {IDC_TERM_UNIT_LABEL, "CD Term is in:"},
+                    {TermUnitNames.begin(), TermUnitNames.end()}, m_termUnit),
+        Row::Input(IDC_TERM, {IDC_TERM_LABEL, "CD Term:"}, LimitClass::LongCount, m_term),
+        Row::Date(IDC_ISSUE_DATE, {IDC_ISSUE_DATE_LABEL, "CD Issue Date:"}, m_issue),
+        Row::Input(IDC_RATE, {IDC_RATE_LABEL, "Annual Rate (%):"}, LimitClass::Rate, m_rate),
+        Row::Section(IDC_UNKNOWN_GROUP, "Unknown"),
+        Row::Unknown(IDC_PRESENT_VALUE, IDC_UNKNOWN_PRESENT_VALUE,
+                     {IDC_PRESENT_VALUE_LABEL, "Present Value ($):"}, LimitClass::Amount,
+                     m_presentValue),
+        Row::Unknown(IDC_FUTURE_VALUE, IDC_UNKNOWN_FUTURE_VALUE,
+                     {IDC_FUTURE_VALUE_LABEL, "Future Value ($):"}, LimitClass::Amount,
+                     m_futureValue),
+        Row::Section(),
+        Row::Result(IDC_INTEREST_EARNED, {IDC_INTEREST_EARNED_LABEL, "Interest Earned ($):"},
+                    LimitClass::Amount, m_interestEarned),
+        Row::Result(IDC_YIELD, {IDC_YIELD_LABEL, "Yield to Maturity (%):"}, LimitClass::Rate,
+                    m_yield),
+        // A maturity after the last accepted year is no date to show: the field stays empty
+        // while the amounts still count its days.
+        Row::DateResult(IDC_MATURITY_DATE, {IDC_MATURITY_DATE_LABEL, "Maturity Date:"}, m_maturity),
     });
+    AddStandardButtons();
+    SetDefaultUnknown(IDC_UNKNOWN_FUTURE_VALUE);
 }
 
-FieldTable CCertificateOfDepositDlg::Table() const {
-    return Fields;
-}
-
-void CCertificateOfDepositDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
+void CCertificateOfDepositDlg::SetDefaults() {
     SetType(IDC_COMPOUND_TYPE);
     m_periodsPerYear = CompoundingPerYear[Quarterly];
     m_compounding = Quarterly;
     Select(IDC_COMPOUNDING, Quarterly);
     m_termUnit = Months;
     Select(IDC_TERM_UNIT, Months);
-    m_unknown = SelectUnknown(Table(), IDC_UNKNOWN_FUTURE_VALUE, IDC_FUTURE_VALUE, m_savedText);
-    Enable(IDC_RECORD, false);
     m_issue.SetToday();
     SetText(IDC_ISSUE_DATE, m_issue.Format());
 }
@@ -152,20 +99,14 @@ void CCertificateOfDepositDlg::OnClicked(int id) {
         CFormModel::OnClicked(id);
 }
 
-void CCertificateOfDepositDlg::OnCalculate() {
-    if (CheckInputs(Table(), m_unknown)) return;
-    if (RequireDate(*this, IDC_ISSUE_DATE, IDS_ENTER_DATE, m_issue)) return;
+bool CCertificateOfDepositDlg::CheckForm() {
+    if (RequireDate(*this, IDC_ISSUE_DATE, IDS_ENTER_DATE, m_issue)) return false;
     const bool listed =
         m_compounding >= 0 && m_compounding < static_cast<int>(CompoundingPerYear.size());
     m_periodsPerYear = CompoundingPerYear[listed ? m_compounding : Quarterly];
     if (m_termUnit < Days || m_termUnit > Years) m_termUnit = Months;
     m_interestEarned = m_yield = 0.0;
-
-    double result = 0.0;
-    if (!Solve(result) || CheckUnknownResult(Table(), m_unknown, result)) return;
-    DoDataExchange(false);
-    m_savedText = Text(m_unknown).substr(0, FieldTextLimit);
-    Enable(IDC_RECORD, true);
+    return true;
 }
 
 bool CCertificateOfDepositDlg::Solve(double& result) {
@@ -205,17 +146,6 @@ bool CCertificateOfDepositDlg::Solve(double& result) {
     }
     m_interestEarned = m_futureValue - m_presentValue;
     return true;
-}
-
-void CCertificateOfDepositDlg::WriteRecord(ITextSink& out) {
-    // The type row prints the checked button's text; the compounding row of a simple CD is
-    // left out by its disabled label.
-    std::array<FieldInfo, std::size(Fields)> rows{};
-    std::copy(std::begin(Fields), std::end(Fields), rows.begin());
-    rows[0].controlId = m_type;
-    RecordTitle(*this, out);
-    for (size_t row = 0; row < rows.size(); ++row)
-        RecordField(*this, rows, out, static_cast<int>(row));
 }
 
 } // namespace kavrel

@@ -32,14 +32,12 @@ public:
     enum TermUnit : int { Days, Months, Years };
 
     CCertificateOfDepositDlg();
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnClicked(int id) override;
-    void OnCalculate() override;
+    bool CheckForm() override;
     bool Solve(double& result) override;
-    void WriteRecord(ITextSink& out) override;
 
 private:
     void SetType(int typeButton);

@@ -19,61 +19,41 @@ enum Control : int {
     IDC_UNKNOWN_RATE = 22,
     IDC_UNKNOWN_PRESENT_VALUE = 23,
     IDC_UNKNOWN_FUTURE_VALUE = 24,
+    IDC_PERIODS_PER_YEAR_LABEL = 210,
+    IDC_PERIODS_LABEL = 211,
+    IDC_PRESENT_VALUE_LABEL = 213,
+    IDC_FUTURE_VALUE_LABEL = 214,
+    IDC_RATE_LABEL = 1000,
     IDC_UNKNOWN_GROUP = 1100,
-};
-
-constexpr FieldInfo Fields[] = {
-    {IDC_PERIODS_PER_YEAR, 1, 210, 0},
-    {IDC_PERIODS, IDC_UNKNOWN_PERIODS, 211, 2},
-    {IDC_RATE, IDC_UNKNOWN_RATE, 1000, 6},
-    {IDC_PRESENT_VALUE, IDC_UNKNOWN_PRESENT_VALUE, 213, 3},
-    {IDC_FUTURE_VALUE, IDC_UNKNOWN_FUTURE_VALUE, 214, 3},
 };
 
 } // namespace
 
 CCompoundDlg::CCompoundDlg() : CFormModel(IDD, "Compound Interest") {
-    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
-    AddLabel(210, "Compounding Periods per Year:");
-    AddEdit(IDC_PERIODS_PER_YEAR, EditRule::Integer);
-    AddLabel(211, "Number of Periods:");
-    AddEdit(IDC_PERIODS, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_PERIODS);
-    AddLabel(1000, "Annual Rate (%):");
-    AddEdit(IDC_RATE, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_RATE);
-    AddLabel(213, "Present Value ($):");
-    AddEdit(IDC_PRESENT_VALUE, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_PRESENT_VALUE);
-    AddLabel(214, "Future Value ($):");
-    AddEdit(IDC_FUTURE_VALUE, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_FUTURE_VALUE);
+    DeclareRows({
+        Row::Section(IDC_UNKNOWN_GROUP, "Unknown"),
+        Row::Input(IDC_PERIODS_PER_YEAR,
+                   {IDC_PERIODS_PER_YEAR_LABEL, "Compounding Periods per Year:"}, LimitClass::Count,
+                   m_periodsPerYear),
+        Row::Unknown(IDC_PERIODS, IDC_UNKNOWN_PERIODS, {IDC_PERIODS_LABEL, "Number of Periods:"},
+                     LimitClass::Periods, m_periods),
+        Row::Unknown(IDC_RATE, IDC_UNKNOWN_RATE, {IDC_RATE_LABEL, "Annual Rate (%):"},
+                     LimitClass::Rate, m_annualRate),
+        Row::Unknown(IDC_PRESENT_VALUE, IDC_UNKNOWN_PRESENT_VALUE,
+                     {IDC_PRESENT_VALUE_LABEL, "Present Value ($):"}, LimitClass::Amount,
+                     m_presentValue),
+        Row::Unknown(IDC_FUTURE_VALUE, IDC_UNKNOWN_FUTURE_VALUE,
+                     {IDC_FUTURE_VALUE_LABEL, "Future Value ($):"}, LimitClass::Amount,
+                     m_futureValue),
+    });
     AddStandardButtons();
     AddButton(IDC_CHART, "C&hart...");
     SetButtons({IDC_CALCULATE, IDC_RECORD, IDC_CHART, IDCANCEL});
-
-    LayoutSection section{IDC_UNKNOWN_GROUP, {}};
-    for (const FieldInfo& field : Fields)
-        section.rows.push_back(
-            {field.labelId, field.controlId, field.unknownButton > 1 ? field.unknownButton : 0});
-    AddSection(std::move(section));
-
-    BindAmount(IDC_PERIODS_PER_YEAR, m_periodsPerYear);
-    BindAmount(IDC_PERIODS, m_periods);
-    BindAmount(IDC_RATE, m_annualRate);
-    BindAmount(IDC_PRESENT_VALUE, m_presentValue);
-    BindAmount(IDC_FUTURE_VALUE, m_futureValue);
+    SetDefaultUnknown(IDC_UNKNOWN_FUTURE_VALUE);
 }
 
-FieldTable CCompoundDlg::Table() const {
-    return Fields;
-}
-
-void CCompoundDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
-    m_unknown = SelectUnknown(Table(), IDC_UNKNOWN_FUTURE_VALUE, IDC_FUTURE_VALUE, m_savedText);
+void CCompoundDlg::SetDefaults() {
     SetText(IDC_PERIODS_PER_YEAR, "4");
-    Enable(IDC_RECORD, false);
     Enable(IDC_CHART, false);
 }
 

@@ -12,10 +12,9 @@ public:
     enum { IDD = 102, CommandId = 32779 };
 
     CCompoundDlg();
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnClicked(int id) override;
     bool Solve(double& result) override;
     void OnCalculated() override;

@@ -3,7 +3,6 @@
 #include "entry/date_field.h"
 
 #include <cstdlib>
-#include <span>
 #include <string_view>
 
 namespace kavrel {
@@ -31,99 +30,53 @@ enum Label : int {
     IDC_LEAP_YEAR_LABEL,
 };
 
-using Dlg = CDateArithmeticDlg;
-
-constexpr FieldInfo Fields[] = {
-    {Dlg::IDC_DAYS, 1, 0, 8},
-    {Dlg::IDC_MONTHS, 1, 0, 7},
-    {Dlg::IDC_DAYS_BETWEEN, 0, 0, 8},
-    {Dlg::IDC_MONTHS_BETWEEN, 0, 0, 7},
-};
-
 constexpr std::string_view DateBeyondLimits = "Calculated date exceeds preset limits....";
 
 } // namespace
 
 CDateArithmeticDlg::CDateArithmeticDlg() : CFormModel(IDD, "Date Arithmetic") {
-    struct Field {
-        int label;
-        const char* text;
-        int control;
-        ControlKind kind;
-        EditRule rule;
-        const char* key;
-    };
-    const Field addFields[] = {
-        {IDC_ADD_DAYS_DATE_LABEL, "Date", IDC_ADD_DAYS_DATE, ControlKind::Edit, EditRule::Date,
-         "add-days.date"},
-        {IDC_DAYS_LABEL, "Days", IDC_DAYS, ControlKind::Edit, EditRule::Integer, "add-days.days"},
-        {IDC_DAYS_NEW_DATE_LABEL, "New Date", IDC_DAYS_NEW_DATE, ControlKind::Display,
-         EditRule::None, "add-days.new-date"},
-        {IDC_ADD_MONTHS_DATE_LABEL, "Date", IDC_ADD_MONTHS_DATE, ControlKind::Edit, EditRule::Date,
-         "add-months.date"},
-        {IDC_MONTHS_LABEL, "Months", IDC_MONTHS, ControlKind::Edit, EditRule::Integer,
-         "add-months.months"},
-        {IDC_MONTHS_NEW_DATE_LABEL, "New Date", IDC_MONTHS_NEW_DATE, ControlKind::Display,
-         EditRule::None, "add-months.new-date"},
-    };
-    const Field differenceFields[] = {
-        {IDC_DAYS_FIRST_LABEL, "Date", IDC_DAYS_FIRST_DATE, ControlKind::Edit, EditRule::Date,
-         "days-between.first-date"},
-        {IDC_DAYS_SECOND_LABEL, "Date", IDC_DAYS_SECOND_DATE, ControlKind::Edit, EditRule::Date,
-         "days-between.second-date"},
-        {IDC_DAYS_BETWEEN_LABEL, "Days", IDC_DAYS_BETWEEN, ControlKind::Display, EditRule::None,
-         "days-between.days"},
-        {IDC_MONTHS_FIRST_LABEL, "Date", IDC_MONTHS_FIRST_DATE, ControlKind::Edit, EditRule::Date,
-         "months-between.first-date"},
-        {IDC_MONTHS_SECOND_LABEL, "Date", IDC_MONTHS_SECOND_DATE, ControlKind::Edit, EditRule::Date,
-         "months-between.second-date"},
-        {IDC_MONTHS_BETWEEN_LABEL, "Months", IDC_MONTHS_BETWEEN, ControlKind::Display,
-         EditRule::None, "months-between.months"},
-    };
-    const Field weekdayFields[] = {
-        {IDC_WEEKDAY_DATE_LABEL, "Date", IDC_WEEKDAY_DATE, ControlKind::Edit, EditRule::Date,
-         "weekday.date"},
-        {IDC_DAY_OF_WEEK_LABEL, "Day of Week", IDC_DAY_OF_WEEK, ControlKind::Display,
-         EditRule::None, "weekday.day-of-week"},
-        {IDC_LEAP_YEAR_LABEL, "Leap Year ?", IDC_LEAP_YEAR, ControlKind::Display, EditRule::None,
-         "weekday.leap-year"},
-    };
-    auto addSection = [this](int group, const char* title, std::span<const Field> fields) {
-        AddControl({group, ControlKind::Group, title});
-        LayoutSection section{group, {}};
-        for (const Field& field : fields) {
-            AddLabel(field.label, field.text);
-            AddControl({field.control, field.kind, {}, field.rule});
-            section.rows.push_back({field.label, field.control, 0, 0, field.key, {}});
-        }
-        AddSection(std::move(section));
-    };
-    addSection(IDC_ADD_GROUP, "Add to or Subtract from a Date", addFields);
-    addSection(IDC_DIFFERENCE_GROUP, "Difference between Dates", differenceFields);
-    addSection(IDC_WEEKDAY_GROUP, "Day of Week and Leap Year", weekdayFields);
-
+    // The counts are never required: a calculation without its date is skipped.
+    DeclareRows({
+        Row::Section(IDC_ADD_GROUP, "Add to or Subtract from a Date"),
+        Row::Date(IDC_ADD_DAYS_DATE, {IDC_ADD_DAYS_DATE_LABEL, "Date"}, m_addDaysDate)
+            .Key("add-days.date"),
+        Row::Optional(IDC_DAYS, {IDC_DAYS_LABEL, "Days"}, LimitClass::SignedLongCount, m_days)
+            .Key("add-days.days"),
+        Row::DateResult(IDC_DAYS_NEW_DATE, {IDC_DAYS_NEW_DATE_LABEL, "New Date"}, m_daysNewDate)
+            .Key("add-days.new-date"),
+        Row::Date(IDC_ADD_MONTHS_DATE, {IDC_ADD_MONTHS_DATE_LABEL, "Date"}, m_addMonthsDate)
+            .Key("add-months.date"),
+        Row::Optional(IDC_MONTHS, {IDC_MONTHS_LABEL, "Months"}, LimitClass::SignedCount, m_months)
+            .Key("add-months.months"),
+        Row::DateResult(IDC_MONTHS_NEW_DATE, {IDC_MONTHS_NEW_DATE_LABEL, "New Date"},
+                        m_monthsNewDate)
+            .Key("add-months.new-date"),
+        Row::Section(IDC_DIFFERENCE_GROUP, "Difference between Dates"),
+        Row::Date(IDC_DAYS_FIRST_DATE, {IDC_DAYS_FIRST_LABEL, "Date"}, m_daysFirst)
+            .Key("days-between.first-date"),
+        Row::Date(IDC_DAYS_SECOND_DATE, {IDC_DAYS_SECOND_LABEL, "Date"}, m_daysSecond)
+            .Key("days-between.second-date"),
+        Row::Result(IDC_DAYS_BETWEEN, {IDC_DAYS_BETWEEN_LABEL, "Days"}, LimitClass::SignedLongCount,
+                    m_daysBetween)
+            .Key("days-between.days"),
+        Row::Date(IDC_MONTHS_FIRST_DATE, {IDC_MONTHS_FIRST_LABEL, "Date"}, m_monthsFirst)
+            .Key("months-between.first-date"),
+        Row::Date(IDC_MONTHS_SECOND_DATE, {IDC_MONTHS_SECOND_LABEL, "Date"}, m_monthsSecond)
+            .Key("months-between.second-date"),
+        Row::Result(IDC_MONTHS_BETWEEN, {IDC_MONTHS_BETWEEN_LABEL, "Months"},
+                    LimitClass::SignedCount, m_monthsBetween)
+            .Key("months-between.months"),
+        Row::Section(IDC_WEEKDAY_GROUP, "Day of Week and Leap Year"),
+        Row::Date(IDC_WEEKDAY_DATE, {IDC_WEEKDAY_DATE_LABEL, "Date"}, m_weekdayDate)
+            .Key("weekday.date"),
+        Row::Result(IDC_DAY_OF_WEEK, {IDC_DAY_OF_WEEK_LABEL, "Day of Week"})
+            .Key("weekday.day-of-week"),
+        Row::Result(IDC_LEAP_YEAR, {IDC_LEAP_YEAR_LABEL, "Leap Year ?"}).Key("weekday.leap-year"),
+    });
     AddButton(IDC_CALCULATE_DATES, "&Calculate");
     AddButton(IDCANCEL, "Cancel");
     SetButtons({IDC_CALCULATE_DATES, IDCANCEL});
     SetDefaultButton(IDC_CALCULATE_DATES);
-
-    BindExchange(DateExchange(*this, IDC_ADD_DAYS_DATE, m_addDaysDate));
-    BindAmount(IDC_DAYS, m_days);
-    BindExchange(DateExchange(*this, IDC_DAYS_NEW_DATE, m_daysNewDate));
-    BindExchange(DateExchange(*this, IDC_ADD_MONTHS_DATE, m_addMonthsDate));
-    BindAmount(IDC_MONTHS, m_months);
-    BindExchange(DateExchange(*this, IDC_MONTHS_NEW_DATE, m_monthsNewDate));
-    BindExchange(DateExchange(*this, IDC_DAYS_FIRST_DATE, m_daysFirst));
-    BindExchange(DateExchange(*this, IDC_DAYS_SECOND_DATE, m_daysSecond));
-    BindAmount(IDC_DAYS_BETWEEN, m_daysBetween);
-    BindExchange(DateExchange(*this, IDC_MONTHS_FIRST_DATE, m_monthsFirst));
-    BindExchange(DateExchange(*this, IDC_MONTHS_SECOND_DATE, m_monthsSecond));
-    BindAmount(IDC_MONTHS_BETWEEN, m_monthsBetween);
-    BindExchange(DateExchange(*this, IDC_WEEKDAY_DATE, m_weekdayDate));
-}
-
-FieldTable CDateArithmeticDlg::Table() const {
-    return Fields;
 }
 
 void CDateArithmeticDlg::OnClicked(int id) {
@@ -151,14 +104,13 @@ bool CDateArithmeticDlg::Move(CDate& date, int count, bool months, CDate& moved,
     return false;
 }
 
-void CDateArithmeticDlg::OnCalculate() {
-    DoDataExchange(true);
+bool CDateArithmeticDlg::Solve(double& /*result*/) {
     // The counts are typed as integers within +/-999999 days and +/-9999 months.
     if (!Move(m_addDaysDate, static_cast<int>(m_days), false, m_daysNewDate, IDC_DAYS,
               IDC_DAYS_NEW_DATE) ||
         !Move(m_addMonthsDate, static_cast<int>(m_months), true, m_monthsNewDate, IDC_MONTHS,
               IDC_MONTHS_NEW_DATE))
-        return;
+        return false;
 
     m_daysBetween = m_daysFirst.IsValid() && m_daysSecond.IsValid()
                         ? std::abs(DaysBetween(m_daysFirst, m_daysSecond))
@@ -173,7 +125,7 @@ void CDateArithmeticDlg::OnCalculate() {
     SetText(IDC_DAY_OF_WEEK,
             weekdayKnown ? std::string(WeekdayNames[m_weekdayDate.DayOfWeek()]) : "");
     SetText(IDC_LEAP_YEAR, weekdayKnown ? (m_weekdayDate.IsLeapYear() ? "Yes" : "No") : "");
-    DoDataExchange(false);
+    return true;
 }
 
 } // namespace kavrel

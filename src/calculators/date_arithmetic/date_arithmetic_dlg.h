@@ -33,11 +33,10 @@ public:
     static constexpr int LastYear = 5000;
 
     CDateArithmeticDlg();
-    FieldTable Table() const override;
 
 protected:
     void OnClicked(int id) override;
-    void OnCalculate() override;
+    bool Solve(double& result) override;
 
 private:
     // Moves a valid date by days or months into its result; false when the result leaves the

@@ -10,73 +10,44 @@ namespace kavrel {
 
 namespace {
 
-using Dlg = CDiscountedCashFlowDlg;
-
-constexpr FieldInfo Fields[] = {
-    {Dlg::IDC_PER_YEAR, 1, 270, 0}, {Dlg::IDC_CASH_FLOWS, 0, 277, 5}, {Dlg::IDC_COUNT, 0, 1064, 0},
-    {Dlg::IDC_RATE, 0, 313, 6},     {Dlg::IDC_NPV, 0, 254, 5},        {Dlg::IDC_PI, 0, 315, 5},
-    {Dlg::IDC_PAYBACK, 0, 316, 4},  {Dlg::IDC_IRR, 0, 317, 6},        {Dlg::IDC_ROI, 0, 318, 6},
-};
+// The row of the cash flows in the field table.
 constexpr int CashFlowRow = 1;
-constexpr int ResultFields[] = {Dlg::IDC_NPV, Dlg::IDC_PI, Dlg::IDC_PAYBACK, Dlg::IDC_IRR,
-                                Dlg::IDC_ROI};
 
 } // namespace
 
 CDiscountedCashFlowDlg::CDiscountedCashFlowDlg() : CFormModel(IDD, "Discounted Cash Flow") {
-    AddLabel(270, "Cash Flows per Year:");
-    AddEdit(IDC_PER_YEAR, EditRule::Integer);
-    AddLabel(IDC_HEADING, "CF Out        CF In");
-    AddLabel(277, "Cash Flows (CF) in $:");
-    AddControl({IDC_CASH_FLOWS, ControlKind::List, {}, EditRule::CashFlowList});
-    AddLabel(IDC_HINT, "Separate Cash Flow\r\nOut and Cash Flow\r\nIn with a Space");
-    AddLabel(1064, "Number of Cash Flows:");
-    AddDisplay(IDC_COUNT);
-    AddControl({IDC_RESULTS_GROUP, ControlKind::Group, "Discount Rate Dependent Results"});
-    AddLabel(313, "Discount Rate (%):");
-    AddEdit(IDC_RATE, EditRule::Decimal);
-    AddLabel(254, "Net Present Value (NPV) ($):");
-    AddDisplay(IDC_NPV);
-    AddLabel(315, "Profitability Index (PI):");
-    AddDisplay(IDC_PI);
-    AddLabel(316, "Discounted Payback (years):");
-    AddDisplay(IDC_PAYBACK);
-    AddLabel(317, "Internal Rate of Return (IRR) (%):");
-    AddDisplay(IDC_IRR);
-    AddLabel(318, "Return On Investment (ROI) (%):");
-    AddDisplay(IDC_ROI);
+    DeclareRows({
+        Row::Input(IDC_PER_YEAR, {IDC_PER_YEAR_LABEL, "Cash Flows per Year:"}, LimitClass::Count,
+                   m_perYear),
+        // The column heading sits above the list, in the list's column.
+        Row::Heading(IDC_HEADING, "CF Out        CF In"),
+        Row::List(IDC_CASH_FLOWS, {IDC_CASH_FLOWS_LABEL, "Cash Flows (CF) in $:"},
+                  LimitClass::SignedAmount, EditRule::CashFlowList)
+            .Beside(IDC_HINT, "Separate Cash Flow\r\nOut and Cash Flow\r\nIn with a Space"),
+        Row::Result(IDC_COUNT, {IDC_COUNT_LABEL, "Number of Cash Flows:"}, LimitClass::Count,
+                    m_count),
+        Row::Section(IDC_RESULTS_GROUP, "Discount Rate Dependent Results"),
+        Row::Optional(IDC_RATE, {IDC_RATE_LABEL, "Discount Rate (%):"}, LimitClass::Rate,
+                      m_ratePercent),
+        Row::Result(IDC_NPV, {IDC_NPV_LABEL, "Net Present Value (NPV) ($):"},
+                    LimitClass::SignedAmount, m_npv),
+        Row::Result(IDC_PI, {IDC_PI_LABEL, "Profitability Index (PI):"}, LimitClass::SignedAmount,
+                    m_pi),
+        Row::Result(IDC_PAYBACK, {IDC_PAYBACK_LABEL, "Discounted Payback (years):"},
+                    LimitClass::AmountOrZero, m_payback),
+        Row::Section(),
+        Row::Result(IDC_IRR, {IDC_IRR_LABEL, "Internal Rate of Return (IRR) (%):"},
+                    LimitClass::Rate, m_irr),
+        Row::Result(IDC_ROI, {IDC_ROI_LABEL, "Return On Investment (ROI) (%):"}, LimitClass::Rate,
+                    m_roi),
+    });
     AddStandardButtons();
-
-    // The column heading sits above the list, in the list's column.
-    AddSection({0,
-                {{270, IDC_PER_YEAR},
-                 {0, IDC_HEADING},
-                 {277, IDC_CASH_FLOWS, 0, IDC_HINT},
-                 {1064, IDC_COUNT}}});
-    AddSection(
-        {IDC_RESULTS_GROUP, {{313, IDC_RATE}, {254, IDC_NPV}, {315, IDC_PI}, {316, IDC_PAYBACK}}});
-    AddSection({0, {{317, IDC_IRR}, {318, IDC_ROI}}});
-
-    BindAmount(IDC_PER_YEAR, m_perYear);
-    BindAmount(IDC_COUNT, m_count);
-    BindAmount(IDC_RATE, m_ratePercent);
-    BindAmount(IDC_NPV, m_npv);
-    BindAmount(IDC_PI, m_pi);
-    BindAmount(IDC_PAYBACK, m_payback);
-    BindAmount(IDC_IRR, m_irr);
-    BindAmount(IDC_ROI, m_roi);
 }
 
-FieldTable CDiscountedCashFlowDlg::Table() const {
-    return Fields;
-}
-
-void CDiscountedCashFlowDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
+void CDiscountedCashFlowDlg::SetDefaults() {
     m_perYear = 1;
     m_count = 0;
     SetText(IDC_PER_YEAR, "1");
-    Enable(IDC_RECORD, false);
 }
 
 void CDiscountedCashFlowDlg::OnEditChange(int id) {
@@ -86,36 +57,45 @@ void CDiscountedCashFlowDlg::OnEditChange(int id) {
         CFormModel::OnEditChange(id);
 }
 
-void CDiscountedCashFlowDlg::OnCalculate() {
+bool CDiscountedCashFlowDlg::StartCalculate() {
     m_inflows.clear();
     m_outflows.clear();
-    if (CheckInputs(Table(), 0)) return;
+    return true;
+}
+
+bool CDiscountedCashFlowDlg::CheckForm() {
     m_count = std::trunc(m_count);
     if (m_count < 2) {
         MessageText("Not enough cash flows...");
         MoveFocus(IDC_CASH_FLOWS);
-        return;
+        return false;
     }
-    for (int id : ResultFields)
+    for (int id : {IDC_NPV, IDC_PI, IDC_PAYBACK, IDC_IRR, IDC_ROI})
         SetText(id, "");
     m_npv = m_pi = m_payback = m_irr = m_roi = 0.0;
-    if (!ReadCashFlowLines(*this, IDC_CASH_FLOWS, static_cast<int>(m_count), m_inflows, m_outflows))
-        return;
+    return ReadCashFlowLines(*this, IDC_CASH_FLOWS, static_cast<int>(m_count), m_inflows,
+                             m_outflows);
+}
 
+// Every measure is computed at once; a series without an investment shows none.
+bool CDiscountedCashFlowDlg::Solve(double& /*result*/) {
     const DcfResults results = EvaluateCashFlows(m_outflows, m_inflows, m_perYear, m_ratePercent);
     if (results.noInvestment) {
         MessageText("No Cash Flow's Out (investments)...");
         MoveFocus(IDC_CASH_FLOWS);
-    } else {
-        m_npv = results.npv;
-        m_pi = results.pi;
-        m_payback = results.paybackYears;
-        m_irr = results.irrPercent;
-        m_roi = results.roiPercent;
+        return true;
     }
-    DoDataExchange(false);
-    Enable(IDC_RECORD, true);
-    ShowSpecialOutcomes();
+    m_npv = results.npv;
+    m_pi = results.pi;
+    m_payback = results.paybackYears;
+    m_irr = results.irrPercent;
+    m_roi = results.roiPercent;
+    return true;
+}
+
+void CDiscountedCashFlowDlg::DoDataExchange(bool save) {
+    CFormModel::DoDataExchange(save);
+    if (!save) ShowSpecialOutcomes();
 }
 
 void CDiscountedCashFlowDlg::ShowSpecialOutcomes() {

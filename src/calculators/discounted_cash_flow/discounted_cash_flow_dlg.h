@@ -24,15 +24,27 @@ public:
         IDC_HEADING = 1065,
         IDC_HINT = 1066,
         IDC_RESULTS_GROUP = 1067,
+        IDC_NPV_LABEL = 254,
+        IDC_PER_YEAR_LABEL = 270,
+        IDC_CASH_FLOWS_LABEL = 277,
+        IDC_RATE_LABEL = 313,
+        IDC_PI_LABEL = 315,
+        IDC_PAYBACK_LABEL = 316,
+        IDC_IRR_LABEL = 317,
+        IDC_ROI_LABEL = 318,
+        IDC_COUNT_LABEL = 1064,
     };
 
     CDiscountedCashFlowDlg();
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnEditChange(int id) override;
-    void OnCalculate() override;
+    bool StartCalculate() override;
+    bool CheckForm() override;
+    bool Solve(double& result) override;
+    // The special outcomes show as words in place of their numbers.
+    void DoDataExchange(bool save) override;
     void WriteRecord(ITextSink& out) override;
 
 private:

@@ -1,12 +1,10 @@
 #include "calculators/discounted_note/discounted_note_dlg.h"
 
-#include "document/record.h"
 #include "engine/math_errors.h"
 #include "entry/date_field.h"
 #include "entry/number_text.h"
 #include "resources/strings.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -28,21 +26,6 @@ enum Label : int {
     IDC_UNKNOWN_GROUP = 1098,
 };
 
-using Dlg = CDiscountedNoteDlg;
-
-constexpr FieldInfo Fields[] = {
-    {Dlg::IDC_COMPOUND, 0, Dlg::IDC_METHOD_GROUP, 0},
-    {Dlg::IDC_COMPOUNDING, 0, Dlg::IDC_COMPOUNDING_LABEL, 0},
-    {Dlg::IDC_PURCHASE_DATE, 0, IDC_PURCHASE_DATE_LABEL, 0},
-    {Dlg::IDC_DUE_DATE, 0, IDC_DUE_DATE_LABEL, 0},
-    {Dlg::IDC_TERM_UNIT, 0, IDC_TERM_UNIT_LABEL, 0},
-    {Dlg::IDC_TERM, 1, IDC_TERM_LABEL, 1},
-    {Dlg::IDC_DUE_VALUE, 1, IDC_DUE_VALUE_LABEL, 3},
-    {Dlg::IDC_RATE, Dlg::IDC_UNKNOWN_RATE, IDC_RATE_LABEL, 6},
-    {Dlg::IDC_PRESENT_VALUE, Dlg::IDC_UNKNOWN_PRESENT_VALUE, IDC_PRESENT_VALUE_LABEL, 3},
-    {Dlg::IDC_INTEREST_EARNED, 0, IDC_INTEREST_EARNED_LABEL, 3},
-};
-
 constexpr std::array<std::string_view, 4> CompoundingNames = {"Monthly", "Quarterly",
                                                               "Semiannually", "Annually"};
 constexpr std::array<int, 4> CompoundingPerYear = {12, 4, 2, 1};
@@ -58,77 +41,44 @@ constexpr double LargestGrowth = 1000.0;
 } // namespace
 
 CDiscountedNoteDlg::CDiscountedNoteDlg() : CFormModel(IDD, "Discounted Note") {
-    AddControl({IDC_METHOD_GROUP, ControlKind::Group, "Calculation Method"});
-    AddRadio(IDC_COMPOUND, "Compound", MethodRadioGroup);
-    AddRadio(IDC_EXACT_SIMPLE, "Exact Simple (365 days)", MethodRadioGroup);
-    AddRadio(IDC_BANK_DISCOUNT, "Bank Discount", MethodRadioGroup);
-    AddRadio(IDC_BANKERS_RULE, "Bankers' Rule (360 days)", MethodRadioGroup);
-    AddControl({IDC_ABOUT_GROUP, ControlKind::Group, "About the Note"});
-    AddLabel(IDC_COMPOUNDING_LABEL, "Compounding Period is:");
-    AddChoice(IDC_COMPOUNDING, {CompoundingNames.begin(), CompoundingNames.end()});
-    AddLabel(IDC_DATES_NOTE, "Enter Dates for Term in Days");
-    AddLabel(IDC_PURCHASE_DATE_LABEL, "Purchase Date:");
-    AddEdit(IDC_PURCHASE_DATE, EditRule::Date);
-    AddLabel(IDC_DUE_DATE_LABEL, "Due Date:");
-    AddEdit(IDC_DUE_DATE, EditRule::Date);
-    AddLabel(IDC_TERM_UNIT_LABEL, "Note Term is in:");
-    AddChoice(IDC_TERM_UNIT, {TermUnitNames.begin(), TermUnitNames.end()});
-    AddLabel(IDC_TERM_LABEL, "Note Term:");
-    AddEdit(IDC_TERM, EditRule::Integer);
-    AddLabel(IDC_DUE_VALUE_LABEL, "Value on Due Date ($):");
-    AddEdit(IDC_DUE_VALUE, EditRule::Decimal);
-    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
-    AddLabel(IDC_RATE_LABEL, "Your Annual Rate (%):");
-    AddEdit(IDC_RATE, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_RATE);
-    AddLabel(IDC_PRESENT_VALUE_LABEL, "Present Value ($):");
-    AddEdit(IDC_PRESENT_VALUE, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_PRESENT_VALUE);
-    AddLabel(IDC_INTEREST_EARNED_LABEL, "Interest Earned ($):");
-    AddDisplay(IDC_INTEREST_EARNED);
-    AddStandardButtons();
-
-    AddSection({IDC_METHOD_GROUP,
-                {{0, IDC_COMPOUND},
-                 {0, IDC_EXACT_SIMPLE},
-                 {0, IDC_BANK_DISCOUNT},
-                 {0, IDC_BANKERS_RULE}}});
-    AddSection({IDC_ABOUT_GROUP,
-                {{IDC_COMPOUNDING_LABEL, IDC_COMPOUNDING},
-                 {IDC_DATES_NOTE, 0},
-                 {IDC_PURCHASE_DATE_LABEL, IDC_PURCHASE_DATE},
-                 {IDC_DUE_DATE_LABEL, IDC_DUE_DATE},
-                 {IDC_TERM_UNIT_LABEL, IDC_TERM_UNIT},
-                 {IDC_TERM_LABEL, IDC_TERM},
-                 {IDC_DUE_VALUE_LABEL, IDC_DUE_VALUE}}});
-    AddSection({IDC_UNKNOWN_GROUP,
-                {{IDC_RATE_LABEL, IDC_RATE, IDC_UNKNOWN_RATE},
-                 {IDC_PRESENT_VALUE_LABEL, IDC_PRESENT_VALUE, IDC_UNKNOWN_PRESENT_VALUE}}});
-    AddSection({0, {{IDC_INTEREST_EARNED_LABEL, IDC_INTEREST_EARNED}}});
-
     // The dates are not exchanged: the edit-change handler keeps them current.
-    BindChoice(IDC_COMPOUNDING, m_compounding);
-    BindChoice(IDC_TERM_UNIT, m_termUnit);
-    BindAmount(IDC_TERM, m_term);
-    BindAmount(IDC_DUE_VALUE, m_dueValue);
-    BindAmount(IDC_RATE, m_rate);
-    BindAmount(IDC_PRESENT_VALUE, m_presentValue);
-    BindAmount(IDC_INTEREST_EARNED, m_interestEarned);
+    DeclareRows({
+        Row::OptionSection(IDC_METHOD_GROUP, "Calculation Method"),
+        Row::Option(IDC_COMPOUND, "Compound", MethodRadioGroup),
+        Row::Option(IDC_EXACT_SIMPLE, "Exact Simple (365 days)", MethodRadioGroup),
+        Row::Option(IDC_BANK_DISCOUNT, "Bank Discount", MethodRadioGroup),
+        Row::Option(IDC_BANKERS_RULE, "Bankers' Rule (360 days)", MethodRadioGroup),
+        Row::Section(IDC_ABOUT_GROUP, "About the Note"),
+        Row::Choice(IDC_COMPOUNDING, {IDC_COMPOUNDING_LABEL, "Compounding Period is:"},
+                    {CompoundingNames.begin(), CompoundingNames.end()}, m_compounding),
+        Row::Note(IDC_DATES_NOTE, "Enter Dates for Term in Days"),
+        Row::Date(IDC_PURCHASE_DATE, {IDC_PURCHASE_DATE_LABEL, "Purchase Date:"}),
+        Row::Date(IDC_DUE_DATE, {IDC_DUE_DATE_LABEL, "Due Date:"}),
+        Row::Choice(IDC_TERM_UNIT, {IDC_TERM_UNIT_LABEL, "Note Term is in:"},
+                    {TermUnitNames.begin(), TermUnitNames.end()}, m_termUnit),
+        Row::Input(IDC_TERM, {IDC_TERM_LABEL, "Note Term:"}, LimitClass::LongCount, m_term),
+        Row::Input(IDC_DUE_VALUE, {IDC_DUE_VALUE_LABEL, "Value on Due Date ($):"},
+                   LimitClass::Amount, m_dueValue),
+        Row::Section(IDC_UNKNOWN_GROUP, "Unknown"),
+        Row::Unknown(IDC_RATE, IDC_UNKNOWN_RATE, {IDC_RATE_LABEL, "Your Annual Rate (%):"},
+                     LimitClass::Rate, m_rate),
+        Row::Unknown(IDC_PRESENT_VALUE, IDC_UNKNOWN_PRESENT_VALUE,
+                     {IDC_PRESENT_VALUE_LABEL, "Present Value ($):"}, LimitClass::Amount,
+                     m_presentValue),
+        Row::Section(),
+        Row::Result(IDC_INTEREST_EARNED, {IDC_INTEREST_EARNED_LABEL, "Interest Earned ($):"},
+                    LimitClass::Amount, m_interestEarned),
+    });
+    AddStandardButtons();
+    SetDefaultUnknown(IDC_UNKNOWN_PRESENT_VALUE);
 }
 
-FieldTable CDiscountedNoteDlg::Table() const {
-    return Fields;
-}
-
-void CDiscountedNoteDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
+void CDiscountedNoteDlg::SetDefaults() {
     SetMethod(IDC_COMPOUND);
     m_compounding = Quarterly;
     Select(IDC_COMPOUNDING, Quarterly);
     m_termUnit = Months;
     Select(IDC_TERM_UNIT, Months);
-    m_unknown = SelectUnknown(Table(), IDC_UNKNOWN_PRESENT_VALUE, IDC_PRESENT_VALUE, m_savedText);
-    Enable(IDC_RECORD, false);
     m_purchase.SetToday();
     SetText(IDC_PURCHASE_DATE, m_purchase.Format());
 }
@@ -223,12 +173,7 @@ bool CDiscountedNoteDlg::Solve(double& result) {
 void CDiscountedNoteDlg::WriteRecord(ITextSink& out) {
     // A purchase date is recorded only together with a valid due date.
     if (!m_due.IsValid()) SetText(IDC_PURCHASE_DATE, "");
-    std::array<FieldInfo, std::size(Fields)> rows{};
-    std::copy(std::begin(Fields), std::end(Fields), rows.begin());
-    rows[0].controlId = m_method;
-    RecordTitle(*this, out);
-    for (size_t row = 0; row < rows.size(); ++row)
-        RecordField(*this, rows, out, static_cast<int>(row));
+    CFormModel::WriteRecord(out);
 }
 
 } // namespace kavrel

@@ -34,10 +34,9 @@ public:
     enum TermUnit : int { Days, Months, Years };
 
     CDiscountedNoteDlg();
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnEditChange(int id) override;
     void OnClicked(int id) override;
     bool Solve(double& result) override;

@@ -1,6 +1,6 @@
 #include "calculators/loan_amortization/loan_amortization_dlg.h"
 
-#include "calculators/loan_amortization/loan_fields.h"
+#include "calculators/loan_amortization/loan_controls.h"
 #include "calculators/loan_amortization/payment_frequency.h"
 #include "calculators/loan_amortization/schedule_csv.h"
 #include "document/record_target.h"
@@ -52,67 +52,39 @@ std::vector<std::string> FrequencyItems() {
 
 CLoanAmortizationDlg::CLoanAmortizationDlg() : CFormModel(IDD, "Loan Amortization") {
     m_unknown = -1;
-    AddLabel(IDC_PREPARED_FOR_LABEL, "Prepared for:");
-    AddEdit(IDC_PREPARED_FOR, EditRule::None);
-    AddLabel(IDC_LOAN_FIRST_DUE_DATE_LABEL, "First Payment Due Date:");
-    AddEdit(IDC_LOAN_FIRST_DUE_DATE, EditRule::Date);
-    AddLabel(IDC_LOAN_FREQUENCY_LABEL, "Payments are Made:");
-    AddChoice(IDC_LOAN_FREQUENCY, FrequencyItems());
-    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
-    AddLabel(IDC_LOAN_PAYMENT_COUNT_LABEL, "Number of Payments:");
-    AddEdit(IDC_LOAN_PAYMENT_COUNT, EditRule::Integer);
-    AddUnknownButton(IDC_LOAN_UNKNOWN_PAYMENT_COUNT);
-    AddLabel(IDC_LOAN_RATE_LABEL, "Annual Rate (%):");
-    AddEdit(IDC_LOAN_RATE, EditRule::Decimal);
-    AddUnknownButton(IDC_LOAN_UNKNOWN_RATE);
-    AddLabel(IDC_LOAN_PRINCIPAL_LABEL, "Loan Principal ($):");
-    AddEdit(IDC_LOAN_PRINCIPAL, EditRule::Decimal);
-    AddUnknownButton(IDC_LOAN_UNKNOWN_PRINCIPAL);
-    AddLabel(IDC_LOAN_PAYMENT_LABEL, "Periodic Payment ($):");
-    AddEdit(IDC_LOAN_PAYMENT, EditRule::Decimal);
-    AddUnknownButton(IDC_LOAN_UNKNOWN_PAYMENT);
-    AddLabel(IDC_LOAN_BALLOON_LABEL, "Balloon Payment ($):");
-    AddEdit(IDC_LOAN_BALLOON, EditRule::Decimal);
-    AddUnknownButton(IDC_LOAN_UNKNOWN_BALLOON);
+    DeclareRows({
+        Row::Text(IDC_PREPARED_FOR, {IDC_PREPARED_FOR_LABEL, "Prepared for:"}, m_preparedFor,
+                  PreparedForLimit),
+        Row::Date(IDC_LOAN_FIRST_DUE_DATE,
+                  {IDC_LOAN_FIRST_DUE_DATE_LABEL, "First Payment Due Date:"}, m_firstDue),
+        Row::Choice(IDC_LOAN_FREQUENCY, {IDC_LOAN_FREQUENCY_LABEL, "Payments are Made:"},
+                    FrequencyItems(), m_frequency),
+        Row::Section(IDC_UNKNOWN_GROUP, "Unknown"),
+        Row::Unknown(IDC_LOAN_PAYMENT_COUNT, IDC_LOAN_UNKNOWN_PAYMENT_COUNT,
+                     {IDC_LOAN_PAYMENT_COUNT_LABEL, "Number of Payments:"}, LimitClass::Count,
+                     m_payments),
+        Row::Unknown(IDC_LOAN_RATE, IDC_LOAN_UNKNOWN_RATE,
+                     {IDC_LOAN_RATE_LABEL, "Annual Rate (%):"}, LimitClass::Rate, m_annualRate),
+        Row::Unknown(IDC_LOAN_PRINCIPAL, IDC_LOAN_UNKNOWN_PRINCIPAL,
+                     {IDC_LOAN_PRINCIPAL_LABEL, "Loan Principal ($):"}, LimitClass::Amount,
+                     m_principal),
+        Row::Unknown(IDC_LOAN_PAYMENT, IDC_LOAN_UNKNOWN_PAYMENT,
+                     {IDC_LOAN_PAYMENT_LABEL, "Periodic Payment ($):"}, LimitClass::Amount,
+                     m_payment),
+        Row::Unknown(IDC_LOAN_BALLOON, IDC_LOAN_UNKNOWN_BALLOON,
+                     {IDC_LOAN_BALLOON_LABEL, "Balloon Payment ($):"}, LimitClass::SignedAmount,
+                     m_balloon),
+    });
     AddButton(IDC_CALCULATE, "&Calculate");
     AddButton(IDC_SCHEDULE, "&Schedule");
     AddButton(IDC_EXPORT, "&Export...");
     AddButton(IDC_CHART, "C&hart...");
     AddButton(IDCANCEL, "Cancel");
     SetButtons({IDC_CALCULATE, IDC_SCHEDULE, IDC_EXPORT, IDC_CHART, IDCANCEL});
-
-    AddSection({0,
-                {{IDC_PREPARED_FOR_LABEL, IDC_PREPARED_FOR},
-                 {IDC_LOAN_FIRST_DUE_DATE_LABEL, IDC_LOAN_FIRST_DUE_DATE},
-                 {IDC_LOAN_FREQUENCY_LABEL, IDC_LOAN_FREQUENCY}}});
-    LayoutSection amounts{IDC_UNKNOWN_GROUP, {}};
-    for (const FieldInfo& field : Table())
-        if (field.unknownButton > 1)
-            amounts.rows.push_back({field.labelId, field.controlId, field.unknownButton});
-    AddSection(std::move(amounts));
-
-    BindExchange([this](bool save) {
-        if (save)
-            m_preparedFor = Text(IDC_PREPARED_FOR).substr(0, PreparedForLimit);
-        else
-            SetText(IDC_PREPARED_FOR, m_preparedFor);
-    });
-    BindExchange(DateExchange(*this, IDC_LOAN_FIRST_DUE_DATE, m_firstDue));
-    BindChoice(IDC_LOAN_FREQUENCY, m_frequency);
-    BindAmount(IDC_LOAN_PAYMENT_COUNT, m_payments);
-    BindAmount(IDC_LOAN_RATE, m_annualRate);
-    BindAmount(IDC_LOAN_PRINCIPAL, m_principal);
-    BindAmount(IDC_LOAN_PAYMENT, m_payment);
-    BindAmount(IDC_LOAN_BALLOON, m_balloon);
+    SetDefaultUnknown(IDC_LOAN_UNKNOWN_PAYMENT);
 }
 
-FieldTable CLoanAmortizationDlg::Table() const {
-    return LoanFieldTable();
-}
-
-void CLoanAmortizationDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
-    m_unknown = SelectUnknown(Table(), IDC_LOAN_UNKNOWN_PAYMENT, IDC_LOAN_PAYMENT, m_savedText);
+void CLoanAmortizationDlg::SetDefaults() {
     m_periodsPerYear = PeriodsPerYear[MonthlyFrequency];
     Select(IDC_LOAN_FREQUENCY, MonthlyFrequency);
     for (int id : {+IDC_SCHEDULE, +IDC_EXPORT, +IDC_CHART})
@@ -147,19 +119,21 @@ void CLoanAmortizationDlg::OnClicked(int id) {
     }
 }
 
-void CLoanAmortizationDlg::OnCalculate() {
-    if (CheckInputs(Table(), m_unknown)) return;
-    if (RequireDate(*this, IDC_LOAN_FIRST_DUE_DATE, IDS_ENTER_DATE, m_firstDue)) return;
+int CLoanAmortizationDlg::ListedFrequency() const {
     const bool listed = m_frequency >= 0 && m_frequency < PaymentFrequencyCount;
-    const int frequency = listed ? m_frequency : MonthlyFrequency;
-    m_periodsPerYear = PeriodsPerYear[frequency];
-    double result = 0.0;
-    if (!Solve(result) || CheckUnknownResult(Table(), m_unknown, result)) return;
+    return listed ? m_frequency : MonthlyFrequency;
+}
+
+bool CLoanAmortizationDlg::CheckForm() {
+    if (RequireDate(*this, IDC_LOAN_FIRST_DUE_DATE, IDS_ENTER_DATE, m_firstDue)) return false;
+    m_periodsPerYear = PeriodsPerYear[ListedFrequency()];
+    return true;
+}
+
+void CLoanAmortizationDlg::OnCalculated() {
     // The schedule works from the values as shown: cents, three rate decimals, whole n.
-    DoDataExchange(false);
     DoDataExchange(true);
-    m_savedText = Text(m_unknown).substr(0, FieldTextLimit);
-    KeepCalculatedTerms(frequency);
+    KeepCalculatedTerms(ListedFrequency());
     for (int id : {+IDC_SCHEDULE, +IDC_EXPORT, +IDC_CHART})
         Enable(id, true);
 }

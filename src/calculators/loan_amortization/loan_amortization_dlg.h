@@ -20,7 +20,6 @@ public:
     static constexpr size_t PreparedForLimit = 42;
 
     CLoanAmortizationDlg();
-    FieldTable Table() const override;
 
     // Writes the schedule of the last Calculate into the document (after asking when the
     // document holds text) and closes the form, unless the user declines, the schedule is
@@ -32,13 +31,16 @@ public:
     void ShowChart();
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnEditChange(int id) override;
     void OnClicked(int id) override;
-    void OnCalculate() override;
+    bool CheckForm() override;
     bool Solve(double& result) override;
+    void OnCalculated() override;
 
 private:
+    // The list's entry, Monthly when none is chosen.
+    int ListedFrequency() const;
     // The loan as the last successful Calculate left it, today's date apart. Schedule, Export
     // and Chart work from it whatever the fields show since, also after a failed Calculate that
     // has read new values into the members.

@@ -24,14 +24,13 @@ public:
         IDC_UNKNOWN_FUTURE_VALUE = 1016,
     };
 
-    FieldTable Table() const override;
-
 protected:
     CDayCountDlg(int dialogId, std::string caption, std::string rateLabel);
 
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnEditChange(int id) override;
-    void OnCalculate() override;
+    bool StartCalculate() override;
+    void AfterSolve() override;
 
     double m_days = 0.0;
     double m_rate = 0.0; // percent

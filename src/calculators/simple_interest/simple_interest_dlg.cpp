@@ -16,14 +16,15 @@ constexpr int BasisRadioGroup = 1;
 CSimpleInterestDlg::CSimpleInterestDlg()
     : CDayCountDlg(IDD, std::string(LoadString(IDS_EXACT_SIMPLE_INTEREST_CAPTION)),
                    "Annual Rate (%):") {
-    AddControl({IDC_BASIS_GROUP, ControlKind::Group, "Select for Calculation:"});
-    AddRadio(IDC_BASIS_365, "365 days/year", BasisRadioGroup);
-    AddRadio(IDC_BASIS_360, "360 days/year", BasisRadioGroup);
-    AddSection({IDC_BASIS_GROUP, {{0, IDC_BASIS_365}, {0, IDC_BASIS_360}}});
+    DeclareRows({
+        Row::Section(IDC_BASIS_GROUP, "Select for Calculation:"),
+        Row::Option(IDC_BASIS_365, "365 days/year", BasisRadioGroup),
+        Row::Option(IDC_BASIS_360, "360 days/year", BasisRadioGroup),
+    });
 }
 
-void CSimpleInterestDlg::OnInitDialog() {
-    CDayCountDlg::OnInitDialog();
+void CSimpleInterestDlg::SetDefaults() {
+    CDayCountDlg::SetDefaults();
     Check(IDC_BASIS_365, true);
     UpdateBasis();
 }

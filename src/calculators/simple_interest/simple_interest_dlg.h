@@ -14,7 +14,7 @@ public:
     CSimpleInterestDlg();
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnClicked(int id) override;
     bool Solve(double& result) override;
 

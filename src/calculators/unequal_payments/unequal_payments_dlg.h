@@ -19,22 +19,26 @@ public:
         IDC_PAYMENTS = 34,
         IDC_UNKNOWN_RATE = 42,
         IDC_UNKNOWN_PRESENT_VALUE = 43,
+        IDC_PAYMENTS_PER_YEAR_LABEL = 230,
+        IDC_PAYMENT_COUNT_LABEL = 231,
+        IDC_RATE_LABEL = 232,
+        IDC_PRESENT_VALUE_LABEL = 233,
+        IDC_PAYMENTS_LABEL = 234,
         IDC_NOTE = 1060,
         IDC_UNKNOWN_GROUP = 1100,
     };
 
     CUnequalPaymentsDlg();
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnEditChange(int id) override;
-    void OnCalculate() override;
+    bool StartCalculate() override;
+    bool CheckForm() override;
+    bool Solve(double& result) override;
     void WriteRecord(ITextSink& out) override;
 
 private:
-    double Solve();
-
     double m_paymentCount = 0.0;
     double m_paymentsPerYear = 0.0;
     double m_presentValue = 0.0;

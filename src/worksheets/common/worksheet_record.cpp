@@ -12,7 +12,7 @@ constexpr int NoLabel = 1;
 } // namespace
 
 void RecordClosingRule(ITextSink& out) {
-    RecordLine(NoLabel, 0.0, "----------", 0, out);
+    RecordLine(NoLabel, 0.0, "----------", LimitClass::Count, out);
 }
 
 } // namespace kavrel

@@ -15,75 +15,34 @@ constexpr int IDS_AGE_OUTSIDE_TABLE = 65;
 // A group box's title is read into a buffer of this size when recorded.
 constexpr size_t GroupTitleLimit = 38;
 
-using I = CIncomeFromSavingsDlg;
-
-constexpr FieldInfo Fields[] = {
-    {I::IDC_EARNED_RATE, 1, I::IDC_EARNED_RATE_LABEL, 6},
-    {I::IDC_INFLATION_RATE, 1, I::IDC_INFLATION_RATE_LABEL, 9},
-    {I::IDC_AGE, 1, I::IDC_AGE_LABEL, 0},
-    {I::IDC_SAVINGS, I::IDC_UNKNOWN_SAVINGS, I::IDC_SAVINGS_LABEL, 3},
-    {I::IDC_PAYMENT_COUNT, I::IDC_UNKNOWN_PAYMENT_COUNT, I::IDC_PAYMENT_COUNT_LABEL, 3},
-    {I::IDC_PAYMENT, I::IDC_UNKNOWN_PAYMENT, I::IDC_PAYMENT_LABEL, 3},
-    {I::IDC_LIFE_EXPECTANCY, 0, I::IDC_LIFE_EXPECTANCY_LABEL, 3},
-    {I::IDC_DISTRIBUTION, 0, I::IDC_DISTRIBUTION_LABEL, 3},
-};
-
 } // namespace
 
 CIncomeFromSavingsDlg::CIncomeFromSavingsDlg() : CFormModel(IDD, "Income From Your Savings") {
-    AddControl({IDC_INVESTMENTS_GROUP, ControlKind::Group, "About Your Investments"});
-    AddLabel(IDC_EARNED_RATE_LABEL, "Average Annual Rate Earned on Your Investments (%):");
-    AddEdit(IDC_EARNED_RATE, EditRule::Decimal);
-    AddLabel(IDC_INFLATION_RATE_LABEL, "Assumed Yearly Inflation Rate (%):");
-    AddEdit(IDC_INFLATION_RATE, EditRule::Decimal);
-    AddLabel(IDC_AGE_LABEL, "Your Present Age:");
-    AddEdit(IDC_AGE, EditRule::Integer);
-    AddControl({IDC_UNKNOWN_GROUP, ControlKind::Group, "Unknown"});
-    AddLabel(IDC_SAVINGS_LABEL, "Savings Amount ($):");
-    AddEdit(IDC_SAVINGS, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_SAVINGS);
-    AddLabel(IDC_PAYMENT_COUNT_LABEL, "Number of Yearly Payments:");
-    AddEdit(IDC_PAYMENT_COUNT, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_PAYMENT_COUNT);
-    AddLabel(IDC_PAYMENT_LABEL, "Yearly Payment ($):");
-    AddEdit(IDC_PAYMENT, EditRule::Decimal);
-    AddUnknownButton(IDC_UNKNOWN_PAYMENT);
-    AddControl({IDC_IRS_GROUP, ControlKind::Group, "IRS Minimums for IRA or 401K"});
-    AddLabel(IDC_LIFE_EXPECTANCY_LABEL, "   Life Expectancy (years):");
-    AddDisplay(IDC_LIFE_EXPECTANCY);
-    AddLabel(IDC_DISTRIBUTION_LABEL, "   Distribution Payment ($):");
-    AddDisplay(IDC_DISTRIBUTION);
+    DeclareRows({
+        Row::Section(IDC_INVESTMENTS_GROUP, "About Your Investments"),
+        Row::Input(IDC_EARNED_RATE,
+                   {IDC_EARNED_RATE_LABEL, "Average Annual Rate Earned on Your Investments (%):"},
+                   LimitClass::Rate, m_earnedRate),
+        Row::Input(IDC_INFLATION_RATE,
+                   {IDC_INFLATION_RATE_LABEL, "Assumed Yearly Inflation Rate (%):"},
+                   LimitClass::Percent, m_inflationRate),
+        Row::Input(IDC_AGE, {IDC_AGE_LABEL, "Your Present Age:"}, LimitClass::Count, m_age),
+        Row::Section(IDC_UNKNOWN_GROUP, "Unknown"),
+        Row::Unknown(IDC_SAVINGS, IDC_UNKNOWN_SAVINGS, {IDC_SAVINGS_LABEL, "Savings Amount ($):"},
+                     LimitClass::Amount, m_savings),
+        Row::Unknown(IDC_PAYMENT_COUNT, IDC_UNKNOWN_PAYMENT_COUNT,
+                     {IDC_PAYMENT_COUNT_LABEL, "Number of Yearly Payments:"}, LimitClass::Amount,
+                     m_paymentCount),
+        Row::Unknown(IDC_PAYMENT, IDC_UNKNOWN_PAYMENT, {IDC_PAYMENT_LABEL, "Yearly Payment ($):"},
+                     LimitClass::Amount, m_payment),
+        Row::Section(IDC_IRS_GROUP, "IRS Minimums for IRA or 401K"),
+        Row::Result(IDC_LIFE_EXPECTANCY, {IDC_LIFE_EXPECTANCY_LABEL, "   Life Expectancy (years):"},
+                    LimitClass::Amount, m_lifeExpectancy),
+        Row::Result(IDC_DISTRIBUTION, {IDC_DISTRIBUTION_LABEL, "   Distribution Payment ($):"},
+                    LimitClass::Amount, m_distribution),
+    });
     AddStandardButtons();
-
-    auto rows = [](int first, int last) {
-        std::vector<LayoutRow> result;
-        for (int row = first; row <= last; ++row)
-            result.push_back({Fields[row].labelId, Fields[row].controlId,
-                              Fields[row].unknownButton > 1 ? Fields[row].unknownButton : 0});
-        return result;
-    };
-    AddSection({IDC_INVESTMENTS_GROUP, rows(0, 2)});
-    AddSection({IDC_UNKNOWN_GROUP, rows(3, 5)});
-    AddSection({IDC_IRS_GROUP, rows(6, 7)});
-
-    BindAmount(IDC_EARNED_RATE, m_earnedRate);
-    BindAmount(IDC_INFLATION_RATE, m_inflationRate);
-    BindAmount(IDC_AGE, m_age);
-    BindAmount(IDC_SAVINGS, m_savings);
-    BindAmount(IDC_PAYMENT_COUNT, m_paymentCount);
-    BindAmount(IDC_PAYMENT, m_payment);
-    BindAmount(IDC_LIFE_EXPECTANCY, m_lifeExpectancy);
-    BindAmount(IDC_DISTRIBUTION, m_distribution);
-}
-
-FieldTable CIncomeFromSavingsDlg::Table() const {
-    return Fields;
-}
-
-void CIncomeFromSavingsDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
-    m_unknown = SelectUnknown(Table(), IDC_UNKNOWN_PAYMENT, IDC_PAYMENT, m_savedText);
-    Enable(IDC_RECORD, false);
+    SetDefaultUnknown(IDC_UNKNOWN_PAYMENT);
 }
 
 void CIncomeFromSavingsDlg::OnKillFocus(int id) {
@@ -93,52 +52,43 @@ void CIncomeFromSavingsDlg::OnKillFocus(int id) {
     DoDataExchange(false);
 }
 
+bool CIncomeFromSavingsDlg::CheckForm() {
+    if (m_earnedRate > m_inflationRate) return true;
+    Message(IDS_INFLATION_NOT_BELOW_EARNED);
+    MoveFocus(IDC_INFLATION_RATE);
+    return false;
+}
+
 // The savings are the present value at the earned rate of yearly payments, made at the end
 // of each year, that grow with inflation: S = P * (1 - c^N) / k.
-double CIncomeFromSavingsDlg::SolveUnknown() const {
+bool CIncomeFromSavingsDlg::Solve(double& result) {
     const double earned = m_earnedRate / 100.0;
     const double inflation = m_inflationRate / 100.0;
     const double k = earned - inflation;
     const double c = (1.0 + inflation) / (1.0 + earned);
-    if (k <= 0.0) return 0.0;
+    result = 0.0;
+    if (k <= 0.0) return true;
     const double factor = (1.0 - CheckedPow(c, m_paymentCount)) / k;
     switch (m_unknown) {
     case IDC_SAVINGS:
-        return m_payment * factor;
+        result = m_savings = m_payment * factor;
+        break;
     case IDC_PAYMENT:
-        return m_savings / factor;
+        result = m_payment = m_savings / factor;
+        break;
     case IDC_PAYMENT_COUNT: {
         const double a = k * m_savings / m_payment;
         // The real return alone pays the income: the savings never run out.
-        return a >= 1.0 ? 0.0 : CheckedLog(1.0 - a) / CheckedLog(c);
+        result = m_paymentCount = a >= 1.0 ? 0.0 : CheckedLog(1.0 - a) / CheckedLog(c);
+        break;
     }
     default:
-        return 0.0;
+        break;
     }
+    return true;
 }
 
-void CIncomeFromSavingsDlg::OnCalculate() {
-    if (CheckInputs(Table(), m_unknown)) return;
-    if (!(m_earnedRate > m_inflationRate)) {
-        Message(IDS_INFLATION_NOT_BELOW_EARNED);
-        MoveFocus(IDC_INFLATION_RATE);
-        return;
-    }
-    const double result = SolveUnknown();
-    if (CheckUnknownResult(Table(), m_unknown, result)) return;
-    switch (m_unknown) {
-    case IDC_SAVINGS:
-        m_savings = result;
-        break;
-    case IDC_PAYMENT:
-        m_payment = result;
-        break;
-    case IDC_PAYMENT_COUNT:
-        m_paymentCount = result;
-        break;
-    default:
-        break;
-    }
+void CIncomeFromSavingsDlg::AfterSolve() {
     if (auto years = LifeExpectancy(m_age)) {
         m_lifeExpectancy = *years;
         m_distribution = m_savings / m_lifeExpectancy;
@@ -148,9 +98,6 @@ void CIncomeFromSavingsDlg::OnCalculate() {
         Message(IDS_AGE_OUTSIDE_TABLE);
         MoveFocus(IDC_AGE);
     }
-    DoDataExchange(false);
-    m_savedText = Text(m_unknown);
-    Enable(IDC_RECORD, true);
 }
 
 void CIncomeFromSavingsDlg::WriteRecord(ITextSink& out) {

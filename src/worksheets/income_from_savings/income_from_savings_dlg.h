@@ -36,17 +36,15 @@ public:
     };
 
     CIncomeFromSavingsDlg();
-    FieldTable Table() const override;
 
 protected:
-    void OnInitDialog() override;
     void OnKillFocus(int id) override;
-    void OnCalculate() override;
+    bool CheckForm() override;
+    bool Solve(double& result) override;
+    void AfterSolve() override;
     void WriteRecord(ITextSink& out) override;
 
 private:
-    double SolveUnknown() const;
-
     double m_earnedRate = 0.0;    // percent
     double m_inflationRate = 0.0; // percent
     double m_age = 0.0;

@@ -5,8 +5,6 @@
 #include "entry/form_model.h"
 #include "worksheets/loan_data/loan_terms.h"
 
-#include <vector>
-
 namespace kavrel {
 
 class CLoanDataDlg : public CFormModel {
@@ -15,7 +13,6 @@ public:
 
     // captionId: the string of the caption, IDS_CURRENT_LOAN_DATA or IDS_FUTURE_LOAN_DATA.
     explicit CLoanDataDlg(int captionId);
-    FieldTable Table() const override;
 
     // Set by the caller before the form runs and read back after an OK. The payment is the
     // form's result; it is computed from the other terms.
@@ -25,14 +22,11 @@ public:
     double minimumPrincipal = 0.0;
 
 protected:
-    void OnInitDialog() override;
+    void SetDefaults() override;
     void OnClicked(int id) override;
 
 private:
     void OnOk();
-
-    // The rows checked at OK: the table without the payment, which the form computes.
-    std::vector<FieldInfo> m_inputRows;
 };
 
 } // namespace kavrel

@@ -25,7 +25,6 @@ public:
     };
 
     CLoanFeesDlg();
-    FieldTable Table() const override;
 
     // Set by the caller; an OK replaces them by the fields' values.
     LoanFees fees;

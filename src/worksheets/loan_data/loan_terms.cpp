@@ -24,11 +24,11 @@ int FrequencyPeriodsPerYear(int frequency) {
 
 void RecordLoanSection(int captionId, const LoanTerms& loan, ITextSink& out) {
     out.Insert(std::string(LoadString(captionId)) + ":\r\n");
-    RecordLine(IDS_PAYMENTS_ARE_MADE, 0.0, FrequencyName(loan.frequency), 0, out);
-    RecordLine(IDS_NUMBER_OF_PAYMENTS, loan.paymentCount, "", 0, out);
-    RecordLine(IDS_ANNUAL_RATE, loan.annualRate, "", 6, out);
-    RecordLine(IDS_LOAN_PRINCIPAL, loan.principal, "", 3, out);
-    RecordLine(IDS_BALLOON_PAYMENT, loan.balloon, "", 5, out);
+    RecordLine(IDS_PAYMENTS_ARE_MADE, 0.0, FrequencyName(loan.frequency), LimitClass::Count, out);
+    RecordLine(IDS_NUMBER_OF_PAYMENTS, loan.paymentCount, "", LimitClass::Count, out);
+    RecordLine(IDS_ANNUAL_RATE, loan.annualRate, "", LimitClass::Rate, out);
+    RecordLine(IDS_LOAN_PRINCIPAL, loan.principal, "", LimitClass::Amount, out);
+    RecordLine(IDS_BALLOON_PAYMENT, loan.balloon, "", LimitClass::SignedAmount, out);
 }
 
 void RecordPayoffLine(double periods, int frequency, ITextSink& out) {

@@ -13,96 +13,58 @@ namespace {
 
 constexpr int IDS_NEW_PAYMENT_TOO_SMALL = 62;
 
-using P = CPrepayDlg;
-
-constexpr FieldInfo Fields[] = {
-    {P::IDC_PAYMENTS_MADE, 1, P::IDC_PAYMENTS_MADE_LABEL, 10},
-    {P::IDC_CURRENT_PAYMENT, 1, P::IDC_CURRENT_PAYMENT_LABEL, 3},
-    {P::IDC_NOW_OWE, 0, P::IDC_NOW_OWE_LABEL, 3},
-    {P::IDC_NEW_PAYMENT, 1, P::IDC_NEW_PAYMENT_LABEL, 3},
-    {P::IDC_INVESTMENT_RATE, 1, P::IDC_INVESTMENT_RATE_LABEL, 6},
-    {P::IDC_TAX_BRACKET, 1, P::IDC_TAX_BRACKET_LABEL, 9},
-    {P::IDC_PAYOFF, 0, P::IDC_PAYOFF_LABEL, 0},
-    {P::IDC_PREPAY_SAVINGS, 0, P::IDC_PREPAY_SAVINGS_LABEL, 3},
-    {P::IDC_INVEST_SAVINGS, 0, P::IDC_INVEST_SAVINGS_LABEL, 3},
-    {P::IDC_BENEFIT, 0, P::IDC_BENEFIT_LABEL, 5},
-};
-
+// The rows of the field table that WriteRecord writes around the payoff line.
 constexpr int PayoffRow = 6;
+constexpr int PrepaySavingsRow = 7;
+constexpr int InvestSavingsRow = 8;
+constexpr int BenefitRow = 9;
 
 } // namespace
 
 CPrepayDlg::CPrepayDlg() : CFormModel(IDD, "Prepay Mortgage") {
-    AddLabel(IDC_BANNER, "DO WORKSHEET IN THIS ORDER: Step 1, Step 2, \"Calculate\"");
-    AddControl({IDC_STEP1_GROUP, ControlKind::Group, "STEP 1 - Current Mortgage"});
-    AddLabel(IDC_LOAN_PROMPT, "Enter Current Mortgage Data:");
-    AddButton(IDC_DO_LOAN, "Do...");
-    AddLabel(IDC_PAYMENTS_MADE_LABEL, "Number of Payments Made:");
-    AddEdit(IDC_PAYMENTS_MADE, EditRule::Integer);
-    AddLabel(IDC_CURRENT_PAYMENT_LABEL, "Your Current Payment ($):");
-    AddDisplay(IDC_CURRENT_PAYMENT);
-    AddLabel(IDC_NOW_OWE_LABEL, "You Now Owe ($):");
-    AddDisplay(IDC_NOW_OWE);
-    AddControl({IDC_STEP2_GROUP, ControlKind::Group, "STEP 2 - Prepayment Data"});
-    AddLabel(IDC_NEW_PAYMENT_LABEL, "New Loan Payment ($):");
-    AddEdit(IDC_NEW_PAYMENT, EditRule::Decimal);
-    AddLabel(IDC_INVESTMENT_RATE_LABEL, "Average Annual Rate Earned on Your Investments (%):");
-    AddEdit(IDC_INVESTMENT_RATE, EditRule::Decimal);
-    AddLabel(IDC_BEFORE_TAXES, "(before taxes)");
-    AddLabel(IDC_TAX_BRACKET_LABEL, "Your Tax Bracket (%):");
-    AddEdit(IDC_TAX_BRACKET, EditRule::Decimal);
-    AddLabel(IDC_PAYOFF_LABEL, "Mortgage will be paid off in");
-    AddDisplay(IDC_PAYOFF);
-    AddLabel(IDC_PERIODS, "periods");
-    AddLabel(IDC_PREPAY_SAVINGS_LABEL, "Prepayment Savings at payoff time ($):");
-    AddDisplay(IDC_PREPAY_SAVINGS);
-    AddLabel(IDC_INVEST_SAVINGS_LABEL, "Your Investment Savings at payoff time ($):");
-    AddDisplay(IDC_INVEST_SAVINGS);
-    AddLabel(IDC_BENEFIT_LABEL,
-             "Benefit of Mortgage Prepayment over\r\nYour Investments (favorable if plus) ($):");
-    AddDisplay(IDC_BENEFIT);
+    DeclareRows({
+        Row::Note(IDC_BANNER, "DO WORKSHEET IN THIS ORDER: Step 1, Step 2, \"Calculate\""),
+        Row::Section(IDC_STEP1_GROUP, "STEP 1 - Current Mortgage"),
+        Row::Button(IDC_DO_LOAN, {IDC_LOAN_PROMPT, "Enter Current Mortgage Data:"}, "Do..."),
+        Row::Input(IDC_PAYMENTS_MADE, {IDC_PAYMENTS_MADE_LABEL, "Number of Payments Made:"},
+                   LimitClass::CountOrZero, m_paymentsMade),
+        Row::RequiredResult(IDC_CURRENT_PAYMENT,
+                            {IDC_CURRENT_PAYMENT_LABEL, "Your Current Payment ($):"},
+                            LimitClass::Amount, m_loan.payment),
+        Row::Result(IDC_NOW_OWE, {IDC_NOW_OWE_LABEL, "You Now Owe ($):"}, LimitClass::Amount,
+                    m_nowOwe),
+        Row::Section(IDC_STEP2_GROUP, "STEP 2 - Prepayment Data"),
+        Row::Input(IDC_NEW_PAYMENT, {IDC_NEW_PAYMENT_LABEL, "New Loan Payment ($):"},
+                   LimitClass::Amount, m_newPayment),
+        Row::Input(
+            IDC_INVESTMENT_RATE,
+            {IDC_INVESTMENT_RATE_LABEL, "Average Annual Rate Earned on Your Investments (%):"},
+            LimitClass::Rate, m_investmentRate)
+            .Beside(IDC_BEFORE_TAXES, "(before taxes)"),
+        Row::Input(IDC_TAX_BRACKET, {IDC_TAX_BRACKET_LABEL, "Your Tax Bracket (%):"},
+                   LimitClass::Percent, m_taxBracket),
+        Row::Section(),
+        Row::Result(IDC_PAYOFF, {IDC_PAYOFF_LABEL, "Mortgage will be paid off in"},
+                    LimitClass::Count, m_payoffPeriods)
+            .Beside(IDC_PERIODS, "periods", "periods"),
+        Row::Result(IDC_PREPAY_SAVINGS,
+                    {IDC_PREPAY_SAVINGS_LABEL, "Prepayment Savings at payoff time ($):"},
+                    LimitClass::Amount, m_prepaySavings),
+        Row::Result(IDC_INVEST_SAVINGS,
+                    {IDC_INVEST_SAVINGS_LABEL, "Your Investment Savings at payoff time ($):"},
+                    LimitClass::Amount, m_investSavings),
+        Row::Result(IDC_BENEFIT,
+                    {IDC_BENEFIT_LABEL, "Benefit of Mortgage Prepayment over\r\nYour Investments "
+                                        "(favorable if plus) ($):"},
+                    LimitClass::SignedAmount, m_benefit),
+    });
     AddStandardButtons();
-
-    AddSection({0, {{IDC_BANNER}}});
-    AddSection({IDC_STEP1_GROUP,
-                {{IDC_LOAN_PROMPT, IDC_DO_LOAN},
-                 {IDC_PAYMENTS_MADE_LABEL, IDC_PAYMENTS_MADE},
-                 {IDC_CURRENT_PAYMENT_LABEL, IDC_CURRENT_PAYMENT},
-                 {IDC_NOW_OWE_LABEL, IDC_NOW_OWE}}});
-    AddSection({IDC_STEP2_GROUP,
-                {{IDC_NEW_PAYMENT_LABEL, IDC_NEW_PAYMENT},
-                 {IDC_INVESTMENT_RATE_LABEL, IDC_INVESTMENT_RATE, 0, IDC_BEFORE_TAXES},
-                 {IDC_TAX_BRACKET_LABEL, IDC_TAX_BRACKET}}});
-    AddSection({0,
-                {{IDC_PAYOFF_LABEL, IDC_PAYOFF, 0, IDC_PERIODS, "", "periods"},
-                 {IDC_PREPAY_SAVINGS_LABEL, IDC_PREPAY_SAVINGS},
-                 {IDC_INVEST_SAVINGS_LABEL, IDC_INVEST_SAVINGS},
-                 {IDC_BENEFIT_LABEL, IDC_BENEFIT}}});
-
-    BindAmount(IDC_PAYMENTS_MADE, m_paymentsMade);
-    BindAmount(IDC_CURRENT_PAYMENT, m_loan.payment);
-    BindAmount(IDC_NOW_OWE, m_nowOwe);
-    BindAmount(IDC_NEW_PAYMENT, m_newPayment);
-    BindAmount(IDC_INVESTMENT_RATE, m_investmentRate);
-    BindAmount(IDC_TAX_BRACKET, m_taxBracket);
-    BindAmount(IDC_PAYOFF, m_payoffPeriods);
-    BindAmount(IDC_PREPAY_SAVINGS, m_prepaySavings);
-    BindAmount(IDC_INVEST_SAVINGS, m_investSavings);
-    BindAmount(IDC_BENEFIT, m_benefit);
-}
-
-FieldTable CPrepayDlg::Table() const {
-    return Fields;
+    SetResultField(IDC_PAYOFF);
 }
 
 std::unique_ptr<CFormModel> CPrepayDlg::SubFormFor(int buttonId) const {
     if (buttonId != IDC_DO_LOAN) return nullptr;
     return std::make_unique<CLoanDataDlg>(IDS_CURRENT_LOAN_DATA);
-}
-
-void CPrepayDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
-    Enable(IDC_RECORD, false);
 }
 
 void CPrepayDlg::OnClicked(int id) {
@@ -122,35 +84,41 @@ void CPrepayDlg::EditLoan() {
     DoDataExchange(false);
 }
 
-void CPrepayDlg::OnCalculate() {
-    if (CheckInputs(Table(), IDC_BENEFIT)) return;
+bool CPrepayDlg::CheckForm() {
     if (m_newPayment < m_loan.payment) {
         Message(IDS_NEW_PAYMENT_TOO_SMALL);
         MoveFocus(IDC_NEW_PAYMENT);
-        return;
+        return false;
     }
     if (m_paymentsMade >= m_loan.paymentCount) {
         Message(IDS_NUMBER_TOO_LARGE);
         MoveFocus(IDC_PAYMENTS_MADE);
-        return;
+        return false;
     }
+    return true;
+}
+
+// The periods until the larger payment pays the loan off.
+bool CPrepayDlg::Solve(double& result) {
     SetText(IDC_PERIODS, PeriodsText(m_loan.frequency));
     const double m = m_loan.periodsPerYear;
     m_nowOwe = RemainingBalance(1.0, m, m_paymentsMade, m_loan.annualRate, m_loan.principal,
                                 m_loan.payment);
     // The loan's own balloon stays due at the end of the shortened loan.
     m_payoffBalloon = m_loan.balloon;
-    m_payoffPeriods =
+    result = m_payoffPeriods =
         SolvePaymentCount(0, m, 1.0, m_loan.annualRate, m_nowOwe, m_newPayment, m_payoffBalloon);
-    if (CheckUnknownResult(Table(), Fields[PayoffRow].controlId, m_payoffPeriods)) return;
+    return true;
+}
+
+void CPrepayDlg::AfterSolve() {
+    const double m = m_loan.periodsPerYear;
     m_prepaySavings =
         RemainingBalance(1.0, m, m_payoffPeriods, m_loan.annualRate, m_nowOwe, m_loan.payment);
     const double afterTaxRate = (1.0 - m_taxBracket * 0.01) * m_investmentRate * 0.01 / m;
     m_investSavings = (CheckedPow(1.0 + afterTaxRate, m_payoffPeriods) - 1.0) / afterTaxRate *
                       (m_newPayment - m_loan.payment);
     m_benefit = m_prepaySavings - m_investSavings;
-    DoDataExchange(false);
-    Enable(IDC_RECORD, true);
 }
 
 void CPrepayDlg::WriteRecord(ITextSink& out) {
@@ -161,10 +129,10 @@ void CPrepayDlg::WriteRecord(ITextSink& out) {
     for (int row = 0; row < PayoffRow; ++row)
         RecordField(*this, Table(), out, row);
     RecordPayoffLine(m_payoffPeriods, m_loan.frequency, out);
-    RecordField(*this, Table(), out, 7);
-    RecordField(*this, Table(), out, 8);
+    RecordField(*this, Table(), out, PrepaySavingsRow);
+    RecordField(*this, Table(), out, InvestSavingsRow);
     out.Insert("\r\n");
-    RecordField(*this, Table(), out, 9);
+    RecordField(*this, Table(), out, BenefitRow);
     RecordClosingRule(out);
 }
 

@@ -41,13 +41,13 @@ public:
     };
 
     CPrepayDlg();
-    FieldTable Table() const override;
     std::unique_ptr<CFormModel> SubFormFor(int buttonId) const override;
 
 protected:
-    void OnInitDialog() override;
     void OnClicked(int id) override;
-    void OnCalculate() override;
+    bool CheckForm() override;
+    bool Solve(double& result) override;
+    void AfterSolve() override;
     void WriteRecord(ITextSink& out) override;
 
 private:

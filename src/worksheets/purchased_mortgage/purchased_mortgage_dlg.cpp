@@ -12,17 +12,7 @@ namespace kavrel {
 
 namespace {
 
-using M = CPurchasedMortgageDlg;
-
-constexpr FieldInfo Fields[] = {
-    {M::IDC_PAYMENTS_MADE, 1, M::IDC_PAYMENTS_MADE_LABEL, 0},
-    {M::IDC_PAYMENT, 1, M::IDC_PAYMENT_LABEL, 3},
-    {M::IDC_PRESENT_VALUE, 0, M::IDC_PRESENT_VALUE_LABEL, 3},
-    {M::IDC_COST, 1, M::IDC_COST_LABEL, 3},
-    {M::IDC_PAYMENTS_LEFT, 0, M::IDC_PAYMENTS_LEFT_LABEL, 0},
-    {M::IDC_YIELD, 0, M::IDC_YIELD_LABEL, 9},
-};
-
+// The rows of the field table that WriteRecord writes around the payoff line.
 constexpr int PaymentsLeftRow = 4;
 constexpr int YieldRow = 5;
 
@@ -33,60 +23,35 @@ constexpr double HalfCent = 0.005;
 } // namespace
 
 CPurchasedMortgageDlg::CPurchasedMortgageDlg() : CFormModel(IDD, "Purchased Mortgage Yield") {
-    AddLabel(IDC_BANNER, "DO WORKSHEET IN THIS ORDER: Step 1, Step 2");
-    AddControl({IDC_STEP1_GROUP, ControlKind::Group, "STEP 1 - Purchased Mortgage"});
-    AddLabel(IDC_LOAN_PROMPT, "Enter Purchased Mortgage Data:");
-    AddButton(IDC_DO_LOAN, "Do...");
-    AddLabel(IDC_PAYMENTS_MADE_LABEL, "Number of Payments made:");
-    AddEdit(IDC_PAYMENTS_MADE, EditRule::Integer);
-    AddLabel(IDC_PAYMENT_LABEL, "Current Payment is ($):");
-    AddDisplay(IDC_PAYMENT);
-    AddLabel(IDC_PRESENT_VALUE_LABEL, "Present Value of Mortgage ($):");
-    AddDisplay(IDC_PRESENT_VALUE);
-    AddControl({IDC_STEP2_GROUP, ControlKind::Group, "STEP 2 - Purchased Mortgage Cost"});
-    AddLabel(IDC_COST_LABEL, "Cost of Mortgage plus Fees ($):");
-    AddEdit(IDC_COST, EditRule::Decimal);
-    AddLabel(IDC_PAYMENTS_LEFT_LABEL, "Mortgage pay off is in");
-    AddDisplay(IDC_PAYMENTS_LEFT);
-    AddLabel(IDC_PERIODS, "periods");
-    AddLabel(IDC_YIELD_LABEL, "Yield to Maturity (%):");
-    AddDisplay(IDC_YIELD);
+    DeclareRows({
+        Row::Note(IDC_BANNER, "DO WORKSHEET IN THIS ORDER: Step 1, Step 2"),
+        Row::Section(IDC_STEP1_GROUP, "STEP 1 - Purchased Mortgage"),
+        Row::Button(IDC_DO_LOAN, {IDC_LOAN_PROMPT, "Enter Purchased Mortgage Data:"}, "Do..."),
+        Row::Input(IDC_PAYMENTS_MADE, {IDC_PAYMENTS_MADE_LABEL, "Number of Payments made:"},
+                   LimitClass::Count, m_paymentsMade),
+        Row::RequiredResult(IDC_PAYMENT, {IDC_PAYMENT_LABEL, "Current Payment is ($):"},
+                            LimitClass::Amount, m_loan.payment),
+        Row::Result(IDC_PRESENT_VALUE, {IDC_PRESENT_VALUE_LABEL, "Present Value of Mortgage ($):"},
+                    LimitClass::Amount, m_presentValue),
+        Row::Section(IDC_STEP2_GROUP, "STEP 2 - Purchased Mortgage Cost"),
+        Row::Input(IDC_COST, {IDC_COST_LABEL, "Cost of Mortgage plus Fees ($):"},
+                   LimitClass::Amount, m_cost),
+        Row::Result(IDC_PAYMENTS_LEFT, {IDC_PAYMENTS_LEFT_LABEL, "Mortgage pay off is in"},
+                    LimitClass::Count, m_paymentsLeft)
+            .Beside(IDC_PERIODS, "periods", "periods"),
+        Row::Result(IDC_YIELD, {IDC_YIELD_LABEL, "Yield to Maturity (%):"}, LimitClass::Percent,
+                    m_yield),
+    });
     AddButton(IDC_RECORD, "&Record");
     AddButton(IDC_CALCULATE, "&Calculate");
     AddButton(IDCANCEL, "Cancel");
     SetButtons({IDC_RECORD, IDC_CALCULATE, IDCANCEL});
-
-    AddSection({0, {{IDC_BANNER}}});
-    AddSection({IDC_STEP1_GROUP,
-                {{IDC_LOAN_PROMPT, IDC_DO_LOAN},
-                 {IDC_PAYMENTS_MADE_LABEL, IDC_PAYMENTS_MADE},
-                 {IDC_PAYMENT_LABEL, IDC_PAYMENT},
-                 {IDC_PRESENT_VALUE_LABEL, IDC_PRESENT_VALUE}}});
-    AddSection({IDC_STEP2_GROUP,
-                {{IDC_COST_LABEL, IDC_COST},
-                 {IDC_PAYMENTS_LEFT_LABEL, IDC_PAYMENTS_LEFT, 0, IDC_PERIODS, "", "periods"},
-                 {IDC_YIELD_LABEL, IDC_YIELD}}});
-
-    BindAmount(IDC_PAYMENTS_MADE, m_paymentsMade);
-    BindAmount(IDC_PAYMENT, m_loan.payment);
-    BindAmount(IDC_PRESENT_VALUE, m_presentValue);
-    BindAmount(IDC_COST, m_cost);
-    BindAmount(IDC_PAYMENTS_LEFT, m_paymentsLeft);
-    BindAmount(IDC_YIELD, m_yield);
-}
-
-FieldTable CPurchasedMortgageDlg::Table() const {
-    return Fields;
+    SetResultField(IDC_YIELD);
 }
 
 std::unique_ptr<CFormModel> CPurchasedMortgageDlg::SubFormFor(int buttonId) const {
     if (buttonId != IDC_DO_LOAN) return nullptr;
     return std::make_unique<CLoanDataDlg>(IDS_CURRENT_LOAN_DATA);
-}
-
-void CPurchasedMortgageDlg::OnInitDialog() {
-    CFormModel::OnInitDialog();
-    Enable(IDC_RECORD, false);
 }
 
 void CPurchasedMortgageDlg::OnClicked(int id) {
@@ -117,13 +82,14 @@ void CPurchasedMortgageDlg::OnKillFocus(int id) {
     DoDataExchange(false);
 }
 
-void CPurchasedMortgageDlg::OnCalculate() {
-    if (CheckInputs(Table(), IDC_YIELD)) return;
-    if (m_paymentsMade >= m_loan.paymentCount) {
-        Message(IDS_NUMBER_TOO_LARGE);
-        MoveFocus(IDC_PAYMENTS_MADE);
-        return;
-    }
+bool CPurchasedMortgageDlg::CheckForm() {
+    if (m_paymentsMade < m_loan.paymentCount) return true;
+    Message(IDS_NUMBER_TOO_LARGE);
+    MoveFocus(IDC_PAYMENTS_MADE);
+    return false;
+}
+
+bool CPurchasedMortgageDlg::Solve(double& result) {
     SetText(IDC_PERIODS, PeriodsText(m_loan.frequency));
     m_paymentsLeft = m_loan.paymentCount - m_paymentsMade;
     m_presentValue = PresentValue();
@@ -136,10 +102,8 @@ void CPurchasedMortgageDlg::OnCalculate() {
             ? NoSolution
             : SolveRate(0, 0, m, m_paymentsLeft, m_cost, m_loan.payment, m_loan.balloon);
     // The nominal annual yield: the period rate times the payments a year.
-    m_yield = periodYield * m * 100.0;
-    if (CheckUnknownResult(Table(), Fields[YieldRow].controlId, m_yield)) return;
-    DoDataExchange(false);
-    Enable(IDC_RECORD, true);
+    result = m_yield = periodYield * m * 100.0;
+    return true;
 }
 
 void CPurchasedMortgageDlg::WriteRecord(ITextSink& out) {

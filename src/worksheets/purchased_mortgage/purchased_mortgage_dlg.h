@@ -32,14 +32,13 @@ public:
     };
 
     CPurchasedMortgageDlg();
-    FieldTable Table() const override;
     std::unique_ptr<CFormModel> SubFormFor(int buttonId) const override;
 
 protected:
-    void OnInitDialog() override;
     void OnClicked(int id) override;
     void OnKillFocus(int id) override;
-    void OnCalculate() override;
+    bool CheckForm() override;
+    bool Solve(double& result) override;
     void WriteRecord(ITextSink& out) override;
 
 private:

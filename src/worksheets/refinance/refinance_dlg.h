@@ -46,13 +46,12 @@ public:
     };
 
     CRefinanceDlg();
-    FieldTable Table() const override;
     std::unique_ptr<CFormModel> SubFormFor(int buttonId) const override;
 
 protected:
-    void OnInitDialog() override;
     void OnClicked(int id) override;
-    void OnCalculate() override;
+    bool CheckForm() override;
+    bool Solve(double& result) override;
     void WriteRecord(ITextSink& out) override;
 
 private:

@@ -1,8 +1,6 @@
 #pragma once
-// The controls and the field table of a loan's terms: Loan Amortization's, also used by the
-// mortgage worksheets' loan-data sub-form.
-
-#include "entry/field_info.h"
+// The controls of a loan's terms: Loan Amortization's, also used by the mortgage worksheets'
+// loan-data sub-form.
 
 namespace kavrel {
 
@@ -27,9 +25,5 @@ enum LoanControl : int {
     IDC_LOAN_BALLOON_LABEL = 235,
     IDC_LOAN_FIRST_DUE_DATE_LABEL = 331,
 };
-
-// Seven rows: first due date, frequency, number of payments, rate, principal, payment,
-// balloon.
-FieldTable LoanFieldTable();
 
 } // namespace kavrel
