@@ -221,9 +221,9 @@ TEST_P(FormProperties, CalculateShowsValuesInTheirClassesOrAMessage) {
 
 INSTANTIATE_TEST_SUITE_P(EveryForm, FormProperties,
                          ::testing::Range<size_t>(0, FormCatalog().size()),
-                         [](const ::testing::TestParamInfo<size_t>& info) {
+                         [](const ::testing::TestParamInfo<size_t>& tested) {
                              std::string name;
-                             for (char c : FormCatalog()[info.param].slug)
+                             for (char c : FormCatalog()[tested.param].slug)
                                  name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;
                          });

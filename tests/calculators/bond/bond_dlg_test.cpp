@@ -121,7 +121,7 @@ TEST_P(BondSolve, PricesAndCountsCoupons) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, BondSolve, testing::ValuesIn(Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(Bond, PriceIsThePresentValueOfTheCouponsAndPar) {
     Form f;
@@ -187,7 +187,7 @@ TEST_P(BondCall, YieldToCallOnlyWithBothProvisions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Provisions, BondCall, testing::ValuesIn(CallCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tested) { return std::string(tested.param.name); });
 
 struct RefusalCase {
     const char* name;
@@ -224,7 +224,7 @@ TEST_P(BondRefusal, StopsWithTheMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, BondRefusal, testing::ValuesIn(Refusals),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(Bond, RecordsTheTitleAndThirteenLines) {
     Form f(CBondDlg::Treasury);

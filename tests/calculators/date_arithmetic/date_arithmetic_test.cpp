@@ -94,7 +94,7 @@ TEST_P(DateArithmetic, CalculatesEveryPart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, DateArithmetic, testing::ValuesIn(Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(DateArithmeticForm, CalculateIsTheDefaultButtonAndNothingIsRecorded) {
     Form f;

@@ -75,7 +75,7 @@ TEST_P(NoteSolve, PriceOrRateByMethod) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, NoteSolve, testing::ValuesIn(Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(DiscountedNote, CompoundingListOnlyForCompound) {
     Form f;

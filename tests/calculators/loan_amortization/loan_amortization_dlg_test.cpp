@@ -107,7 +107,7 @@ TEST_P(LoanAmortizationSolve, ShowsTheResultOrRejectsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, LoanAmortizationSolve, testing::ValuesIn(SolveCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(LoanAmortization, CalculateWantsTheInputsAndADueDate) {
     Form f;

@@ -100,7 +100,7 @@ TEST_P(DayCountSolve, SolvesOrRejectsTheUnknown) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, DayCountSolve, testing::ValuesIn(SolveCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(SimpleInterest, SolvedDaysMoveTheEndDate) {
     Form f(Exact);

@@ -93,8 +93,8 @@ TEST_P(UnequalPaymentsSolve, ShowsTheResultOrStops) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, UnequalPaymentsSolve, testing::ValuesIn(SolveCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
+                         [](const auto& tested) {
+                             std::string name = tested.param.name;
                              for (char& ch : name)
                                  if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
                              return name;
