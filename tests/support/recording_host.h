@@ -3,8 +3,10 @@
 // posted Backspace, and records every beep, message and focus move.
 
 #include "document/record_target.h"
+#include "entry/date.h"
 #include "entry/form_host.h"
 #include "entry/form_model.h"
+#include "entry/process_memories.h"
 
 #include <algorithm>
 #include <functional>
@@ -106,6 +108,33 @@ public:
 
 private:
     size_t m_limit;
+};
+
+// Each form starts as the first form of a fresh program does, on a fixed "today" (a Monday).
+struct FreshProcess {
+    FreshProcess() {
+        ResetProcessMemories();
+        CDate::SetTodayOverride(CDate(1, 15, 2001));
+    }
+    ~FreshProcess() { ResetProcessMemories(); }
+};
+
+// A form opened on a recording host and a document.
+template <class Model> struct Form : FreshProcess {
+    template <class... Args>
+    explicit Form(Args&&... args) : model(std::forward<Args>(args)...), host(model, &doc) {
+        model.Open();
+    }
+    // Clicks the unknown's button (if any), types the non-empty texts and presses Calculate.
+    void Solve(int unknownButton, std::initializer_list<std::pair<int, const char*>> fields) {
+        if (unknownButton) host.Click(unknownButton);
+        for (auto [id, text] : fields)
+            if (*text) host.Enter(id, text);
+        host.Click(IDC_CALCULATE);
+    }
+    Model model;
+    BufferTarget doc;
+    RecordingHost host;
 };
 
 } // namespace kavrel::test
