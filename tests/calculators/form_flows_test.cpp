@@ -5,6 +5,7 @@
 #include "calculators/date_arithmetic/date_arithmetic_dlg.h"
 #include "calculators/discounted_cash_flow/discounted_cash_flow_dlg.h"
 #include "calculators/loan_amortization/loan_amortization_dlg.h"
+#include "calculators/simple_interest/simple_interest_dlg.h"
 #include "resources/strings.h"
 #include "support/recording_host.h"
 
@@ -99,6 +100,43 @@ TEST(LoanAmortization, TheScheduleUsesTheCalculatedTermsNotLaterTyping) {
     f.host.Click(Schedule);
     EXPECT_NE(f.doc.text.find(" Loan Principal: $      1000.00"), std::string::npos);
     EXPECT_NE(f.doc.text.find("Payments are made:       Monthly"), std::string::npos);
+}
+
+// The dates give the day count and the end's weekday as they are typed, and Calculate works
+// with that count; dates too close are refused at once.
+TEST(SimpleInterest, TheDatePairDrivesTheDayCount) {
+    using Dlg = CSimpleInterestDlg;
+    enum { Start = 1004, End = 1005, Weekday = 1006 };
+    const std::string notEnough(LoadString(IDS_NOT_ENOUGH_DIFFERENCE));
+    const struct {
+        const char *start, *end, *days, *weekday;
+        const char* message;
+        int focus;
+    } rows[] = {
+        {"1/1/2001", "1/31/2001", "30", "Wed", "", 0},
+        {"1/1/2000", "1/1/2001", "366", "Mon", "", 0},
+        {"1/1/2001", "1/2/2001", "1", "Tue", "", 0},
+        {"1/1/2001", "1/1/2001", "", "   ", notEnough.c_str(), End},
+        {"1/1/2001", "12/31/2000", "", "   ", notEnough.c_str(), End},
+        {"1/1/2001", "1/31/200", "", "   ", "", 0},
+        {"1/1/200", "1/31/2001", "", "   ", "", 0}, // the weekday waits for both dates
+    };
+    for (const auto& c : rows) {
+        SCOPED_TRACE(testing::Message() << c.start << " to " << c.end);
+        Form<Dlg> f;
+        f.host.Enter(Start, c.start);
+        f.host.Enter(End, c.end);
+        EXPECT_EQ(f.model.Text(Dlg::IDC_DAYS), c.days);
+        EXPECT_EQ(f.model.Text(Weekday), c.weekday);
+        if (*c.days) f.Solve(0, {{Dlg::IDC_RATE, "8"}, {Dlg::IDC_PRESENT_VALUE, "1000"}});
+        EXPECT_EQ(f.host.LastMessage(), c.message);
+        EXPECT_EQ(f.host.focus, c.focus);
+    }
+    Form<Dlg> f; // days from the dates become the unknown's saved text
+    f.host.Click(Dlg::IDC_UNKNOWN_DAYS);
+    f.host.Enter(End, "3/15/2001");
+    f.host.Click(Dlg::IDC_UNKNOWN_FUTURE_VALUE);
+    EXPECT_EQ(f.model.Text(Dlg::IDC_DAYS), "59");
 }
 
 // Periods the stopped Calculate did not read are recorded as 0.
