@@ -10,7 +10,8 @@
 namespace kavrel {
 namespace {
 
-// A due annuity pays at the start of each period, one period earlier than an ordinary one.
+// A due annuity pays at the start of each period, one period earlier than an
+// ordinary one.
 double SummedPresentValue(bool due, double i, int n, double payment, double balloon) {
     double sum = 0;
     for (int k = 1; k <= n; ++k)
@@ -41,13 +42,24 @@ TEST(PeriodRate, GrowsTheCompoundingRateOverAPaymentPeriodAndBack) {
         EXPECT_NEAR(std::pow(1 + i, payments), growth, 1e-12 * growth);
         EXPECT_NEAR(AnnualRatePercent(i, compounding, payments), rate, 1e-9 * rate);
     }
-    // A base below zero with a fractional exponent, and an overflowing power, reach the caller.
+    // A base below zero with a fractional exponent, and an overflowing power,
+    // reach the caller.
     EXPECT_EQ(PeriodRate(-200, 1, 12), MathErrorValue - 1);
     EXPECT_EQ(PeriodRate(1e6, 1, 0.001), MathOverflowValue - 1);
 }
 
-// Up to terms over which (1 + i)^n passes 1e21 or overflows, where the value is the endless
-// annuity's payment / i.
+TEST(MathErrors, GiveTheirValuesInPlaceOfInfinitiesAndUndefinedResults) {
+    const std::pair<double, double> rows[] = {
+        {CheckedLog(0), MathErrorValue},        {CheckedLog(-1), MathErrorValue},
+        {CheckedPow(0, -1), MathErrorValue},    {CheckedPow(10, 400), MathOverflowValue},
+        {CheckedPow(10, -400), MathErrorValue}, {CheckedExp(1000), MathOverflowValue},
+        {CheckedExp(-1000), MathErrorValue},    {CheckedLog(1), 0}};
+    for (size_t k = 0; k < std::size(rows); ++k)
+        EXPECT_EQ(rows[k].first, rows[k].second) << "row " << k;
+}
+
+// Up to terms over which (1 + i)^n passes 1e21 or overflows, where the value is
+// the endless annuity's payment / i.
 TEST(Annuity, ClosedFormsAgreeWithPeriodByPeriodSums) {
     const struct {
         bool due;
@@ -78,13 +90,14 @@ TEST(Annuity, ClosedFormsAgreeWithPeriodByPeriodSums) {
                 << k;
         }
     }
-    // Past a growth of 1e21 (1.01^5000 is about 4e21) the balance is taken as paid off.
+    // Past a growth of 1e21 (1.01^5000 is about 4e21) the balance is taken as
+    // paid off.
     EXPECT_EQ(RemainingBalance(1, 12, 5000, 12, 10000, 100), 0.0);
 }
 
-// The rate that made a value is found again, to within 1e-11 a year so that the annual rate is
-// right to its last shown digit at every frequency; 0 when no positive rate is needed, and
-// none beyond 1000 % a period.
+// The rate that made a value is found again, to within 1e-11 a year so that the
+// annual rate is right to its last shown digit at every frequency; 0 when no
+// positive rate is needed, and none beyond 1000 % a period.
 TEST(SolveRate, FindsTheRateThatMadeTheValue) {
     const struct {
         bool due, future;
@@ -123,8 +136,9 @@ TEST(SolveRate, FindsTheRateThatMadeTheValue) {
         {0, 48, 10000, 200, 0.0}, // 48 payments of 200 are less than 10000
         {1, 48, 10000, 300, 0.0},
         {0, 10, 1000, 20000, NoRateFound}, // about 2000 %
-        // Over 60 years the rate is payment / value: a root at 997.5 % is bracketed by the 999th
-        // step of the scan, one at 998.5 % only by the 1000th, which the bound already ends.
+        // Over 60 years the rate is payment / value: a root at 997.5 % is
+        // bracketed by the 999th step of the scan, one at 998.5 % only by the
+        // 1000th, which the bound already ends.
         {0, 60, 1000, 9975, 9.975},
         {0, 60, 1000, 9985, NoRateFound},
     };
@@ -133,9 +147,9 @@ TEST(SolveRate, FindsTheRateThatMadeTheValue) {
             << c.payment;
 }
 
-// The count of payments until the balance reaches the balloon, rounded to the nearest whole
-// one when asked, the balloon then replaced by what that count leaves; none when the payment
-// does not cover the interest.
+// The count of payments until the balance reaches the balloon, rounded to the
+// nearest whole one when asked, the balloon then replaced by what that count
+// leaves; none when the payment does not cover the interest.
 TEST(SolvePaymentCount, CountsThePaymentsUntilTheBalanceReachesTheBalloon) {
     const struct {
         bool due;
