@@ -1,10 +1,11 @@
 #pragma once
-// A form host for tests: it types like a person at the end of a field's text, performs the
-// posted Backspace, and records every beep, message and focus move.
+// A form host that types like a person at the end of a field's text and records the rest.
 
 #include "document/record_target.h"
+#include "entry/date.h"
 #include "entry/form_host.h"
 #include "entry/form_model.h"
+#include "entry/process_memories.h"
 
 #include <algorithm>
 #include <functional>
@@ -41,9 +42,8 @@ public:
                               MessageButtons buttons) override {
         messages.emplace_back(text);
         icons.push_back(icon);
-        if (buttons == MessageButtons::YesNo)
-            return answerYes ? MessageAnswer::Yes : MessageAnswer::No;
-        return MessageAnswer::Ok;
+        if (buttons != MessageButtons::YesNo) return MessageAnswer::Ok;
+        return answerYes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     void MoveFocus(int id) override { focus = id; }
     // Typing happens at the end of the text: the insertion point is on the last line.
@@ -56,8 +56,7 @@ public:
     void EndWait() override { --waiting; }
     void EndForm(FormResult r) override { result = r; }
     FormResult RunSubForm(CFormModel& sub) override {
-        subForms.push_back(&sub);
-        return runSubForm ? runSubForm(sub) : subFormResult;
+        return runSubForm ? runSubForm(sub) : FormResult::Ok;
     }
 
     std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
@@ -67,12 +66,10 @@ public:
     int waiting = 0; // wait cursors shown and not yet ended
     bool answerYes = true;
     FormResult result = FormResult::None;
-    FormResult subFormResult = FormResult::Ok;
-    // When set, runs each sub-form (fills it in and closes it) in place of subFormResult.
+    // When set, runs each sub-form (fills it in and closes it); without it a sub-form gives Ok.
     std::function<FormResult(CFormModel&)> runSubForm;
     std::vector<std::string> messages;
     std::vector<MessageIcon> icons;
-    std::vector<CFormModel*> subForms;
 
 private:
     CFormModel& m_form;
@@ -106,6 +103,33 @@ public:
 
 private:
     size_t m_limit;
+};
+
+// Each form starts as the first form of a fresh program does, on a fixed "today".
+struct FreshProcess {
+    FreshProcess() {
+        ResetProcessMemories();
+        CDate::SetTodayOverride(CDate(1, 15, 2001));
+    }
+    ~FreshProcess() { ResetProcessMemories(); }
+};
+
+// A form opened on a recording host and a document.
+template <class Model> struct Form : FreshProcess {
+    template <class... Args>
+    explicit Form(Args&&... args) : model(std::forward<Args>(args)...), host(model, &doc) {
+        model.Open();
+    }
+    // Clicks the unknown's button (if any), types the non-empty texts and presses Calculate.
+    void Solve(int unknownButton, std::initializer_list<std::pair<int, const char*>> fields) {
+        if (unknownButton) host.Click(unknownButton);
+        for (auto [id, text] : fields)
+            if (*text) host.Enter(id, text);
+        host.Click(IDC_CALCULATE);
+    }
+    Model model;
+    BufferTarget doc;
+    RecordingHost host;
 };
 
 } // namespace kavrel::test

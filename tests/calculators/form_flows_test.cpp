@@ -1,0 +1,172 @@
+// What a form does beyond one calculation, which the command line cannot reach: switching the
+// unknown, a document without room, a schedule replacing the document, a Record after a
+// Calculate that stopped, and the wider years of date arithmetic.
+#include "calculators/compound/compound_dlg.h"
+#include "calculators/date_arithmetic/date_arithmetic_dlg.h"
+#include "calculators/discounted_cash_flow/discounted_cash_flow_dlg.h"
+#include "calculators/loan_amortization/loan_amortization_dlg.h"
+#include "calculators/simple_interest/simple_interest_dlg.h"
+#include "resources/strings.h"
+#include "support/recording_host.h"
+
+#include <gtest/gtest.h>
+
+namespace kavrel {
+namespace {
+
+using test::Form;
+
+enum {
+    Periods = 11,
+    Rate = 12,
+    Present = 13,
+    Future = 14,
+    UnknownPresent = 23,
+    UnknownFuture = 24
+};
+
+TEST(Compound, SwitchingTheUnknownRestoresTheSavedText) {
+    Form<CCompoundDlg> f;
+    f.Solve(UnknownFuture, {{Periods, "40"}, {Rate, "8"}, {Present, "1000"}});
+    f.host.Click(UnknownPresent);
+    EXPECT_EQ(f.model.Text(Future), "2208.04"); // the result stays as the field's text
+    EXPECT_TRUE(f.model.IsEnabled(Future));
+    EXPECT_EQ(f.model.Text(Present), "");
+    EXPECT_FALSE(f.model.IsEnabled(Present));
+    f.host.Click(UnknownFuture);
+    EXPECT_EQ(f.model.Text(Present), "1000.00");
+}
+
+TEST(Compound, ARecordThatDoesNotFitIsRefusedWholeAndTheFormStaysOpen) {
+    Form<CCompoundDlg> f;
+    f.doc = test::BufferTarget(100);
+    f.Solve(UnknownFuture, {{Periods, "40"}, {Rate, "8"}, {Present, "1000"}});
+    f.host.Click(IDC_RECORD);
+    EXPECT_EQ(f.doc.text, "");
+    EXPECT_EQ(f.host.LastMessage(), LoadString(IDS_DOCUMENT_FULL));
+    EXPECT_EQ(f.host.icons.back(), MessageIcon::Stop);
+    EXPECT_EQ(f.host.result, FormResult::None);
+}
+
+enum { FirstDue = 131, Count = 31, LoanRate = 32, Principal = 33, UnknownPayment = 44 };
+constexpr int Schedule = CLoanAmortizationDlg::IDC_SCHEDULE;
+
+struct Amortization : Form<CLoanAmortizationDlg> {
+    explicit Amortization(const char* count, std::string text = "") {
+        doc.text = std::move(text);
+        Solve(UnknownPayment,
+              {{FirstDue, "2/1/2001"}, {Count, count}, {LoanRate, "12"}, {Principal, "1000"}});
+    }
+};
+
+// The schedule replaces the whole text, once asked (a line break is text enough to ask); one
+// that cannot be had asks nothing and loses nothing.
+TEST(LoanAmortization, TheScheduleReplacesTheDocumentOnlyWhenItMay) {
+    Amortization empty("12");
+    empty.host.Click(Schedule);
+    ASSERT_EQ(empty.host.messages.size(), 1u); // its length, and no question
+    EXPECT_EQ(empty.host.messages[0], "len=" + std::to_string(empty.doc.text.size()));
+    EXPECT_TRUE(empty.doc.modified);
+    EXPECT_EQ(empty.host.result, FormResult::Ok);
+    const struct {
+        const char* count;
+        bool yes;
+        int firstMessage;
+        std::string text;
+        FormResult result;
+    } rows[] = {
+        {"12", true, 89, empty.doc.text, FormResult::Ok},
+        {"12", false, 89, "\r\n", FormResult::None},
+        {"900", true, 0, "\r\n", FormResult::None},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.count << " payments, answered " << row.yes);
+        Amortization f(row.count, "\r\n");
+        f.host.answerYes = row.yes;
+        f.host.Click(Schedule);
+        ASSERT_FALSE(f.host.messages.empty());
+        EXPECT_EQ(f.host.messages[0], row.firstMessage ? LoadString(row.firstMessage)
+                                                       : "Amortization Schedule is too large...");
+        EXPECT_EQ(f.doc.text, row.text);
+        EXPECT_EQ(f.host.result, row.result);
+        EXPECT_EQ(f.host.waiting, 0);
+    }
+}
+
+TEST(LoanAmortization, TheScheduleUsesTheCalculatedTermsNotLaterTyping) {
+    Amortization f("12");
+    f.host.Enter(Principal, "5000");
+    f.model.UserSelected(30, 0); // weekly
+    f.host.Click(Schedule);
+    EXPECT_NE(f.doc.text.find(" Loan Principal: $      1000.00"), std::string::npos);
+    EXPECT_NE(f.doc.text.find("Payments are made:       Monthly"), std::string::npos);
+}
+
+// The dates give the day count and the end's weekday as they are typed, and Calculate works
+// with that count; dates too close are refused at once.
+TEST(SimpleInterest, TheDatePairDrivesTheDayCount) {
+    using Dlg = CSimpleInterestDlg;
+    enum { Start = 1004, End = 1005, Weekday = 1006 };
+    const std::string notEnough(LoadString(IDS_NOT_ENOUGH_DIFFERENCE));
+    const struct {
+        const char *start, *end, *days, *weekday;
+        const char* message;
+        int focus;
+    } rows[] = {
+        {"1/1/2001", "1/31/2001", "30", "Wed", "", 0},
+        {"1/1/2000", "1/1/2001", "366", "Mon", "", 0},
+        {"1/1/2001", "1/2/2001", "1", "Tue", "", 0},
+        {"1/1/2001", "1/1/2001", "", "   ", notEnough.c_str(), End},
+        {"1/1/2001", "12/31/2000", "", "   ", notEnough.c_str(), End},
+        {"1/1/2001", "1/31/200", "", "   ", "", 0},
+        {"1/1/200", "1/31/2001", "", "   ", "", 0}, // the weekday waits for both dates
+    };
+    for (const auto& c : rows) {
+        SCOPED_TRACE(testing::Message() << c.start << " to " << c.end);
+        Form<Dlg> f;
+        f.host.Enter(Start, c.start);
+        f.host.Enter(End, c.end);
+        EXPECT_EQ(f.model.Text(Dlg::IDC_DAYS), c.days);
+        EXPECT_EQ(f.model.Text(Weekday), c.weekday);
+        if (*c.days) f.Solve(0, {{Dlg::IDC_RATE, "8"}, {Dlg::IDC_PRESENT_VALUE, "1000"}});
+        EXPECT_EQ(f.host.LastMessage(), c.message);
+        EXPECT_EQ(f.host.focus, c.focus);
+    }
+    Form<Dlg> f; // days from the dates become the unknown's saved text
+    f.host.Click(Dlg::IDC_UNKNOWN_DAYS);
+    f.host.Enter(End, "3/15/2001");
+    f.host.Click(Dlg::IDC_UNKNOWN_FUTURE_VALUE);
+    EXPECT_EQ(f.model.Text(Dlg::IDC_DAYS), "59");
+}
+
+// Periods the stopped Calculate did not read are recorded as 0.
+TEST(DiscountedCashFlow, RecordAfterAStoppedCalculateShowsUnreadPeriodsAsZero) {
+    using Dlg = CDiscountedCashFlowDlg;
+    Form<Dlg> f;
+    f.Solve(0, {{Dlg::IDC_RATE, "10"}, {Dlg::IDC_CASH_FLOWS, "1000 0\r\n0 600\r\n0 600"}});
+    ASSERT_TRUE(f.model.IsEnabled(IDC_RECORD));
+    f.Solve(0, {{Dlg::IDC_CASH_FLOWS, "2000 0\r\n300\r\n0 900"}});
+    EXPECT_EQ(f.host.LastMessage(), "Cash flows not complete...");
+    f.host.Click(IDC_RECORD);
+    EXPECT_NE(f.doc.text.find("\r\n     0            2000               0\r\n"
+                              "     1               0               0\r\n"
+                              "     2               0               0\r\n"),
+              std::string::npos)
+        << f.doc.text;
+}
+
+TEST(DateArithmetic, WidensTheYearsForItsLifetimeOnly) {
+    EXPECT_FALSE(CDate(12, 31, 5000).valid);
+    {
+        CDateArithmeticDlg form;
+        test::RecordingHost host(form);
+        form.Open();
+        EXPECT_TRUE(CDate(12, 31, 5000).valid);
+        EXPECT_FALSE(CDate(1, 1, 5001).valid);
+        EXPECT_FALSE(CDate(12, 31, 1599).valid);
+    }
+    EXPECT_FALSE(CDate(1, 1, 2501).valid);
+}
+
+} // namespace
+} // namespace kavrel
