@@ -1,9 +1,9 @@
-// The installer's flow on a Windows-like machine: the dialogs, the checks before the copy,
-// the copy and its cancel, and the last message.
+// The installer's flow on a Windows-like machine: the path rules, the checks before the copy,
+// the copy and its cancel, the program group, and the last message.
 
 #include "fake_install_platform.h"
 #include "install_flow.h"
-#include "install_lists.h"
+#include "install_session.h"
 
 #include <gtest/gtest.h>
 
@@ -11,147 +11,211 @@ namespace kavrel::install {
 namespace {
 
 using testing::FakeWindowsSystem;
-using testing::ScriptedUi;
 using Strings = std::vector<std::string>;
 
-const Strings WindowsFiles = {"kavrel.exe",  "kavrel.hlp",   "kavrel.cnt",      "readme.txt",
-                              "media.doc",   "file_id.diz",  "vendor.txt",      "overview.txt",
-                              "version.txt", "vendinfo.diz", "kavrel-calc.exe", "kavrel-help.exe"};
-const char* const Default = "C:\\Program Files\\Kavrel";
+std::string Repeated(std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+TEST(AcceptInstallPath, StoresAGoodPathAndRefusesABadOneWithItsMessage) {
+    const struct {
+        std::string text;
+        bool stored;
+        std::string result; // the target stored, or the message
+    } cases[] = {
+        {"C:\\", true, "C:"},
+        {"C:\\Kavrel\\\\", true, "C:\\Kavrel\\"},
+        {"A:\\Kavrel", true, "A:\\Kavrel"},
+        {"N:\\Shared", true, "N:\\Shared"},
+        {"C:Kavrel", false, "Missing '\\' !"},
+        {"C:/Kavrel", false, "Missing '\\' !"},
+        {"C", false, "Missing ':' !"},
+        {"", false, "Drive letter incorrect !"},
+        {"E:\\Kavrel", false, "Drive letter incorrect !"},
+        {"R:\\Kavrel", false, "Drive letter incorrect !"},
+        {"QKavrel", false, "Drive letter incorrect !"},
+        // At most 255 bytes, however many characters they make.
+        {"C:\\" + Repeated("\xc3\xbc", 126), true, "C:\\" + Repeated("\xc3\xbc", 126)},
+        {"C:\\" + std::string(253, 'k'), false, "The path is longer than 255 bytes."},
+        {"C:\\" + Repeated("\xc3\xbc", 127), false, "The path is longer than 255 bytes."},
+    };
+    for (const auto& c : cases) {
+        FakeWindowsSystem fake;
+        InstallSession session{fake, fake, "C:\\Dist\\", "old"};
+        EXPECT_EQ(AcceptInstallPath(session, c.text), c.stored) << c.text;
+        EXPECT_EQ(session.targetDirectory, c.stored ? c.result : "old");
+        EXPECT_EQ(fake.log, c.stored ? Strings{} : Strings{"Data Entry: " + c.result});
+        EXPECT_EQ(fake.beeps, c.stored ? 0 : 1);
+    }
+}
+
 const char* const Complete = "Kavrel: Installation is complete";
-const char* const NoSpaceOnD = "Drive Space: Not enough space on 'D' Drive. Please select another "
-                               "drive..";
+const char* const NoSpaceOnD =
+    "Drive Space: Not enough space on 'D' Drive. Please select another drive..";
+const char* const Quit = "? Kavrel: Installation is not complete! Are you sure you want to quit?";
+const char* const Busy = "DDE Error: Windows is busy. Please run Install again!";
+const char* const NoItems = "DDE Error: Could not add sub-menu items!";
+const char* const GroupProblem = "DDE Error: Problem adding application(s) to Windows Start "
+                                 "Menu...\r\n\r\nRun Install again after re-starting Windows...";
 
-Strings Messages(const ScriptedUi& ui) {
-    Strings shown;
-    for (const auto& message : ui.messages)
-        shown.push_back(message.caption + ": " + message.text);
-    return shown;
-}
-
-// Every source file 100 KB, one of them a byte more when `extraByte`: a payload of 1200 KB.
-void MakePayload(FakeWindowsSystem& system, bool extraByte) {
-    for (auto& [path, content] : system.files)
-        content.assign(100 * 1024, 'x');
-    if (extraByte) system.files.at("C:\\Dist\\kavrel.exe") += 'x';
-}
-
-void FreeOnD(FakeWindowsSystem& system, std::optional<std::uint64_t> kilobytes) {
-    system.drives['D'].space =
-        kilobytes ? std::optional<DiskSpace>(DiskSpace{1, 1024, *kilobytes}) : std::nullopt;
+// Every source file 100 KB, with `extra` bytes more in one: a payload of 1200 KB and a bit.
+auto Payload(std::uint64_t freeKb, std::size_t extra) {
+    return [=](FakeWindowsSystem& s) {
+        for (auto& [path, content] : s.files)
+            content.assign(100 * 1024, 'x');
+        s.files.at("C:\\Dist\\kavrel.exe") += std::string(extra, 'x');
+        s.freeOnD = freeKb;
+    };
 }
 
 struct FlowCase {
     const char* name;
     std::function<void(FakeWindowsSystem&)> setUp;
     std::vector<std::optional<std::string>> answers; // each OK's path; nullopt is Cancel
-    std::set<std::size_t> cancelAt;                  // Cancel while this file is shown
-    std::deque<bool> quitAnswers;
-    Strings offered; // the targets the dialog showed
-    std::size_t copied;
-    Strings messages;
-    std::size_t questions = 0;
+    std::map<std::size_t, bool> cancelAt;
+    std::size_t copied; // files copied, in the list's order, into `target`
+    Strings log;
+    const char* target = "D:\\Apps\\Kavrel\\";
+    std::optional<std::size_t> commands; // when not all six go out after a whole copy
 };
 
 const FlowCase FlowCases[] = {
-    {"CancelInTheFirstDialog", {}, {std::nullopt}, {}, {}, {Default}, 0, {}},
+    {"CancelInTheFirstDialog", {}, {std::nullopt}, {}, 0, {"dialog C:\\Program Files\\Kavrel"}},
     // A refused path stays in the dialog and is not remembered; a failure later is.
     {"AfterAFailureTheLastAcceptedPathIsOffered",
-     [](auto& s) { FreeOnD(s, 0); },
-     {"DKavrel", "D:\\Kavrel", "C:Kavrel", std::nullopt},
+     [](auto& s) { s.freeOnD = 0; },
+     {"DKavrel", "D:\\Kavrel", std::nullopt},
      {},
-     {},
-     {Default, "D:\\Kavrel"},
      0,
-     {"Data Entry: Missing ':' !", NoSpaceOnD, "Data Entry: Missing '\\' !"}},
-    // The space needed is the size of the files, in whole kilobytes.
+     {"dialog C:\\Program Files\\Kavrel", "Data Entry: Missing ':' !", NoSpaceOnD,
+      "dialog D:\\Kavrel"}},
     {"ExactlyThePayloadFree",
-     [](auto& s) {
-         MakePayload(s, false);
-         FreeOnD(s, 1200);
-     },
+     Payload(1200, 0),
      {"D:\\Apps\\Kavrel"},
      {},
-     {},
-     {Default},
      12,
-     {Complete}},
-    {"OneKilobyteShort",
-     [](auto& s) {
-         MakePayload(s, false);
-         FreeOnD(s, 1199);
-     },
-     {"D:\\Apps\\Kavrel"},
-     {},
-     {},
-     {Default, "D:\\Apps\\Kavrel"},
-     0,
-     {NoSpaceOnD}},
+     {"dialog C:\\Program Files\\Kavrel", "hold", "release", Complete}},
     {"APartKilobyteCountsWhole",
-     [](auto& s) {
-         MakePayload(s, true);
-         FreeOnD(s, 1200);
-     },
+     Payload(1200, 1),
      {"D:\\Apps\\Kavrel"},
      {},
-     {},
-     {Default, "D:\\Apps\\Kavrel"},
      0,
-     {NoSpaceOnD}},
+     {"dialog C:\\Program Files\\Kavrel", NoSpaceOnD, "dialog D:\\Apps\\Kavrel"}},
     {"SpaceThatCannotBeRead",
-     [](auto& s) { FreeOnD(s, std::nullopt); },
+     [](auto& s) { s.freeOnD.reset(); },
      {"D:\\Apps\\Kavrel"},
      {},
-     {},
-     {Default, "D:\\Apps\\Kavrel"},
      0,
-     {NoSpaceOnD}},
-    {"TerabytesFree",
-     [](auto& s) { FreeOnD(s, std::uint64_t{12} << 30); },
-     {"D:\\Apps\\Kavrel"},
+     {"dialog C:\\Program Files\\Kavrel", NoSpaceOnD, "dialog D:\\Apps\\Kavrel"}},
+    {"ExabytesFreeAndTheOldFilesReplaced",
+     [](auto& s) {
+         s.freeOnD = std::uint64_t{1} << 60; // more bytes than 64 bits hold
+         s.dirs.insert("D:\\Apps\\Kavrel");
+         s.files["D:\\Apps\\Kavrel\\readme.txt"] = "old";
+     },
+     {"D:\\Apps\\Kavrel\\"},
      {},
-     {},
-     {Default},
      12,
-     {Complete}},
+     {"dialog C:\\Program Files\\Kavrel", "hold", "release", Complete}},
+    {"IntoADriveRoot",
+     {},
+     {"C:\\"},
+     {},
+     12,
+     {"dialog C:\\Program Files\\Kavrel", "hold", "release", Complete},
+     "C:\\"},
     // Only the last level is created: every parent must exist.
-    {"AMissingParent",
-     {},
-     {"C:\\Missing\\Kavrel", std::nullopt},
-     {},
-     {},
-     {Default, "C:\\Missing\\Kavrel"},
-     0,
-     {"Drive: Cannot create directory C:\\Missing\\Kavrel. Please select another name or "
-      "drive..."}},
-    {"ADirectoryThatTakesNoFiles",
+    {"AMissingParentAndADirectoryThatTakesNoFiles",
      [](auto& s) { s.readOnly.insert("D:\\Apps"); },
-     {"D:\\Apps", std::nullopt},
+     {"C:\\Missing\\Kavrel", "D:\\Apps"},
      {},
-     {},
-     {Default, "D:\\Apps"},
      0,
-     {"Drive: Cannot write to 'D:\\Apps'."}},
+     {"dialog C:\\Program Files\\Kavrel",
+      "Drive: Cannot create directory C:\\Missing\\Kavrel. Please select another name or "
+      "drive...",
+      "dialog C:\\Missing\\Kavrel", "Drive: Cannot write to 'D:\\Apps'.", "dialog D:\\Apps"}},
     // Files copied before the cancel stay, and nothing more is said.
-    {"CancelDuringTheCopy", {}, {"D:\\Apps\\Kavrel"}, {3}, {true}, {Default}, 3, {}, 1},
+    {"CancelDuringTheCopy",
+     {},
+     {"D:\\Apps\\Kavrel"},
+     {{3, true}},
+     3,
+     {"dialog C:\\Program Files\\Kavrel", Quit},
+     "D:\\Apps\\Kavrel\\",
+     0},
     {"AnsweringNoLetsTheCopyGoOn",
      {},
      {"D:\\Apps\\Kavrel"},
-     {0, 11},
-     {false, false},
-     {Default},
+     {{0, false}, {11, false}},
      12,
-     {Complete},
-     2},
+     {"dialog C:\\Program Files\\Kavrel", Quit, Quit, "hold", "release", Complete}},
     {"AFailedCopy",
      [](auto& s) { s.files.erase("C:\\Dist\\media.doc"); },
      {"D:\\Apps\\Kavrel"},
      {},
-     {},
-     {Default},
      4,
-     {"File Error: An error has occurred during File copying. Check program disks and run "
+     {"dialog C:\\Program Files\\Kavrel",
+      "File Error: An error has occurred during File copying. Check program disks and run "
       "Install again..."}},
+    // The manager is started once when it is not running, and not when it refused with a code.
+    {"ManagerStartedWhenNotRunning",
+     [](auto& s) { s.managerRunning = false, s.managerStartsWhenAsked = true; },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     12,
+     {"dialog C:\\Program Files\\Kavrel", "start PROGMAN", "hold", "release", Complete}},
+    {"ManagerDoesNotStart",
+     [](auto& s) { s.managerRunning = false; },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     12,
+     {"dialog C:\\Program Files\\Kavrel", "start PROGMAN", Busy, GroupProblem},
+     "D:\\Apps\\Kavrel\\",
+     0},
+    {"ManagerRefusesWithACode",
+     [](auto& s) { s.managerRunning = false, s.connectError = 0x400A; },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     12,
+     {"dialog C:\\Program Files\\Kavrel", Busy, GroupProblem},
+     "D:\\Apps\\Kavrel\\",
+     0},
+    {"NoManagerWindow",
+     [](auto& s) { s.managerWindow = false; },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     12,
+     {"dialog C:\\Program Files\\Kavrel",
+      "Install Error: Windows PM is busy. Please run Install again!", GroupProblem},
+     "D:\\Apps\\Kavrel\\",
+     0},
+    // A refused command is a failure whether or not it leaves an error code.
+    {"GroupRefusedWithoutCode",
+     [](auto& s) { s.failCommandAt = 0; },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     12,
+     {"dialog C:\\Program Files\\Kavrel", "hold", "DDE Error: Could not make main menu item!",
+      "release", GroupProblem},
+     "D:\\Apps\\Kavrel\\",
+     1},
+    {"ThirdItemRefused",
+     [](auto& s) { s.failCommandAt = 3, s.commandError = 0x4009; },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     12,
+     {"dialog C:\\Program Files\\Kavrel", "hold", NoItems, "release", GroupProblem},
+     "D:\\Apps\\Kavrel\\",
+     4},
+    {"HelpFilesNotAssociated",
+     [](auto& s) { s.associationRefused = true; },
+     {"D:\\Apps\\Kavrel"},
+     {},
+     12,
+     {"dialog C:\\Program Files\\Kavrel", "hold", "release", NoItems, GroupProblem}},
 };
 
 void PrintTo(const FlowCase& c, std::ostream* out) {
@@ -160,63 +224,32 @@ void PrintTo(const FlowCase& c, std::ostream* out) {
 
 class InstallFlow : public ::testing::TestWithParam<FlowCase> {};
 
-TEST_P(InstallFlow, ShowsItsMessagesAndCopiesWhatItShould) {
+TEST_P(InstallFlow, SaysWhatItShouldInOrderAndCopiesWhatItShould) {
     const FlowCase& c = GetParam();
-    FakeWindowsSystem system;
-    system.AddSourceFiles();
-    if (c.setUp) c.setUp(system);
-    ScriptedUi ui;
-    ui.dialogAnswers.assign(c.answers.begin(), c.answers.end());
-    ui.cancelPressedAt = c.cancelAt;
-    ui.quitAnswers = c.quitAnswers;
-    RunInstall(system, ui);
+    FakeWindowsSystem fake;
+    if (c.setUp) c.setUp(fake);
+    fake.answers = c.answers;
+    fake.cancelAt = c.cancelAt;
+    RunInstall(fake, fake);
 
-    EXPECT_EQ(ui.offeredTargets, c.offered);
-    EXPECT_EQ(system.copied.size(), c.copied);
-    EXPECT_EQ(Messages(ui), c.messages);
-    EXPECT_EQ(ui.questions.size(), c.questions);
-    for (const auto& question : ui.questions)
-        EXPECT_EQ(question.caption + ": " + question.text,
-                  "Kavrel: Installation is not complete! Are you sure you want to quit?");
-    EXPECT_EQ(ui.copyDialogsOpen, 0);
-    // The program group is touched only after a whole copy.
-    EXPECT_EQ(system.commands.empty(), c.copied < WindowsFiles.size());
+    EXPECT_EQ(fake.log, c.log);
+    Strings copied;
+    for (const auto& name : InstallFileList(".exe"))
+        if (copied.size() < c.copied) copied.push_back(c.target + name);
+    EXPECT_EQ(fake.copied, copied);
+    for (const auto& target : copied)
+        EXPECT_EQ(fake.files.at(target),
+                  fake.files.at("C:\\Dist\\" + target.substr(target.rfind('\\') + 1)));
+    EXPECT_EQ(fake.commands.size(), c.commands.value_or(c.copied == 12 ? 6 : 0));
+    if (fake.commands.size() == 6) {
+        EXPECT_EQ(fake.commands[5],
+                  std::string("[AddItem(\"") + c.target + "overview.txt\",\"Overview\")]");
+    }
+    EXPECT_EQ(fake.copyDialogsOpen, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, InstallFlow, ::testing::ValuesIn(FlowCases),
                          [](const auto& row) { return std::string(row.param.name); });
-
-TEST(RunInstall, CopiesEveryFileInOrderOverAnyOldOnes) {
-    FakeWindowsSystem system;
-    system.AddSourceFiles();
-    system.directories.insert("D:\\Apps\\Kavrel");
-    system.files["D:\\Apps\\Kavrel\\readme.txt"] = "old readme";
-    system.files["D:\\Apps\\Kavrel\\notes.txt"] = "the user's own";
-    ScriptedUi ui;
-    ui.dialogAnswers = {"D:\\Apps\\Kavrel\\"};
-    RunInstall(system, ui);
-
-    Strings expected;
-    for (const auto& name : WindowsFiles)
-        expected.push_back("D:\\Apps\\Kavrel\\" + name);
-    EXPECT_EQ(system.copied, expected);
-    EXPECT_EQ(ui.shownFiles, WindowsFiles);
-    EXPECT_EQ(system.files.at("D:\\Apps\\Kavrel\\readme.txt"), "new readme.txt");
-    EXPECT_EQ(system.files.at("D:\\Apps\\Kavrel\\notes.txt"), "the user's own");
-    ASSERT_EQ(Messages(ui), Strings{Complete});
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
-}
-
-TEST(RunInstall, InstallsIntoADriveRoot) {
-    FakeWindowsSystem system;
-    system.AddSourceFiles();
-    ScriptedUi ui;
-    ui.dialogAnswers = {"C:\\"};
-    RunInstall(system, ui);
-    ASSERT_FALSE(system.copied.empty());
-    EXPECT_EQ(system.copied[0], "C:\\kavrel.exe");
-    EXPECT_EQ(system.commands.at(1), "[AddItem(\"C:\\kavrel.exe\",\"Kavrel\")]");
-}
 
 } // namespace
 } // namespace kavrel::install
