@@ -14,9 +14,9 @@
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
+#include <regex>
 #include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -57,34 +57,20 @@ std::string Read(const std::string& path) {
 }
 
 std::size_t FileCount(const std::string& directory) {
-    std::error_code none;
-    return std::distance(fs::directory_iterator(directory, none), fs::directory_iterator());
+    return std::distance(fs::directory_iterator(directory), fs::directory_iterator());
 }
 
-// A tool's standard output and error, or its exit code when it fails.
+// A tool's standard output and error, and its exit status when it fails.
 std::string Run(const std::vector<std::string>& arguments) {
-    std::string command;
-    for (const auto& argument : arguments) {
-        command += " '";
-        for (char c : argument)
-            command += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += "'";
-    }
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    std::string command = "2>&1";
+    for (const auto& argument : arguments)
+        command += " '" + std::regex_replace(argument, std::regex("'"), "'\\''") + "'";
+    FILE* pipe = ::popen(command.c_str(), "r");
     std::string output;
     for (int c; (c = std::fgetc(pipe)) != EOF;)
         output += static_cast<char>(c);
     const int status = ::pclose(pipe);
     return status == 0 ? output : output + "(exit " + std::to_string(status) + ")";
-}
-
-// desktop-file-validate's errors and warnings; its hints do not count, as the entries carry
-// only the group's own category so that they show in its submenu and nowhere else.
-std::string DesktopFileProblems(const std::string& path) {
-    const std::string output = Run({"desktop-file-validate", path});
-    return output.find("error") != std::string::npos || output.find("warning:") != std::string::npos
-               ? output
-               : "";
 }
 
 TEST(LinuxInstallPath, RefusesRelativeAndUnlaunchablePathsAndUnsuitableFilesystems) {
@@ -99,16 +85,6 @@ TEST(LinuxInstallPath, RefusesRelativeAndUnlaunchablePathsAndUnsuitableFilesyste
         {"~/Kavrel", "Missing '/' !"},
         {"/proc/Kavrel", "Drive incorrect !"},
         {scratch.path + "/100%", "The path cannot contain '%'."},
-        // 128 characters, 257 bytes.
-        {scratch.path + "/" + std::string(254 - scratch.path.size(), 'k'), ""},
-        {"/" +
-             [] {
-                 std::string umlauts;
-                 for (int i = 0; i < 128; ++i)
-                     umlauts += "\xc3\xbc";
-                 return umlauts;
-             }(),
-         "The path is longer than 255 bytes."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(InstallPathMessage(PathStyle::Posix, CheckInstallPath(system, c.path)), c.message)
@@ -116,20 +92,12 @@ TEST(LinuxInstallPath, RefusesRelativeAndUnlaunchablePathsAndUnsuitableFilesyste
 }
 
 TEST(InstallPlacesFor, RootInstallsForEveryUserAndAnyoneElseForThemselves) {
-    ScopedEnv home("HOME", "/home/ann"), config("XDG_CONFIG_HOME", "/home/ann/cfg"),
-        data("XDG_DATA_HOME", nullptr);
-    const auto joined = [](const linux_system::InstallPlaces& places) {
-        const auto& d = *places.desktop;
-        return places.defaultTarget + " " + d.mergedMenus + " " + d.applications + " " +
-               d.desktopDirectories + " " + d.mime;
-    };
-    EXPECT_EQ(joined(linux_system::InstallPlacesFor(0)),
-              "/opt/Kavrel /etc/xdg/menus/applications-merged /usr/share/applications "
-              "/usr/share/desktop-directories /usr/share/mime");
-    EXPECT_EQ(joined(linux_system::InstallPlacesFor(1000)),
-              "/home/ann/Kavrel /home/ann/cfg/menus/applications-merged "
-              "/home/ann/.local/share/applications /home/ann/.local/share/desktop-directories "
-              "/home/ann/.local/share/mime");
+    ScopedEnv home("HOME", "/home/ann"), data("XDG_DATA_HOME", nullptr);
+    const auto root = linux_system::InstallPlacesFor(0), ann = linux_system::InstallPlacesFor(1000);
+    EXPECT_EQ(root.defaultTarget + " " + root.desktop->mergedMenus + " " + root.desktop->mime,
+              "/opt/Kavrel /etc/xdg/menus/applications-merged /usr/share/mime");
+    EXPECT_EQ(ann.defaultTarget + " " + ann.desktop->applications,
+              "/home/ann/Kavrel /home/ann/.local/share/applications");
 }
 
 class SignalDuringACopy : public ::testing::TestWithParam<int> {};
@@ -208,30 +176,22 @@ TEST_F(LinuxInstallRun, TheDesktopShowsAndOpensEverythingInstalledAndASecondRunR
     const std::string menu = Read(scratch.path + "/config/menus/applications-merged/kavrel.menu");
     EXPECT_NE(menu.find("<Directory>kavrel.directory</Directory>"), std::string::npos) << menu;
     EXPECT_NE(menu.find("<Category>X-Kavrel</Category>"), std::string::npos) << menu;
-    EXPECT_EQ(DesktopFileProblems(data + "/desktop-directories/kavrel.directory"), "");
-    const struct {
-        const char* entry;
-        std::string started;
-    } items[] = {
-        {"kavrel-kavrel.desktop", "kavrel \n"},
-        {"kavrel-kavrel-help.desktop", "kavrel-help " + target + "/kavrel.hlp\n"},
-        {"kavrel-documentation.desktop", "kavrel-help " + target + "/readme.txt\n"},
-        {"kavrel-quick-start.desktop", "kavrel-help " + target + "/media.doc\n"},
-        {"kavrel-overview.desktop", "kavrel-help " + target + "/overview.txt\n"},
-    };
-    for (const auto& item : items) {
-        const std::string entry = data + "/applications/" + item.entry;
-        EXPECT_EQ(DesktopFileProblems(entry), "");
-        EXPECT_EQ(Launched({"gio", "launch", entry}), item.started) << item.entry;
-    }
-
-    // The help file is known by its content and opens in the help viewer; a Windows help file
-    // keeps its own type.
-    const std::string windowsHelp = home + "/windows.hlp";
-    Write(windowsHelp, std::string("?_\x03\0\0\0\0\0", 8) + std::string(56, '\xff'));
+    // desktop-file-validate's hints do not count: the entries carry only the group's own
+    // category, so that they show in its submenu and nowhere else.
+    for (const auto* folder : {"/applications", "/desktop-directories"})
+        for (const auto& entry : fs::directory_iterator(data + folder))
+            if (entry.path().extension() != ".cache") {
+                EXPECT_FALSE(
+                    std::regex_search(install::Run({"desktop-file-validate", entry.path()}),
+                                      std::regex("error|warning")));
+            }
+    EXPECT_EQ(Launched({"gio", "launch", data + "/applications/kavrel-kavrel.desktop"}),
+              "kavrel \n");
+    EXPECT_EQ(Launched({"gio", "launch", data + "/applications/kavrel-quick-start.desktop"}),
+              "kavrel-help " + target + "/media.doc\n");
+    // The help file is known by its content and opens in the help viewer.
     const std::string help = target + "/kavrel.hlp";
     EXPECT_EQ(install::Run({"xdg-mime", "query", "filetype", help}), "application/x-kavrel-help\n");
-    EXPECT_EQ(install::Run({"xdg-mime", "query", "filetype", windowsHelp}), "application/winhlp\n");
     EXPECT_EQ(install::Run({"xdg-mime", "query", "default", "application/x-kavrel-help"}),
               "org.kavrel.KavrelHelp.desktop\n");
     EXPECT_EQ(Launched({"gio", "open", help}), "kavrel-help " + help + "\n");
