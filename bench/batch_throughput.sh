@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Throughput and peak memory of kavrel-calc --batch, one kind of problem per batch.
 #   bench/batch_throughput.sh [KAVREL-CALC] [LINES] [RUNS]
 # Use a Release build (./scripts/run makes build-release/dist/kavrel-calc). Each kind runs once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long list of payments: reading it at Calculate, and typing at its end.
 
 #include "entry/cash_flow_list.h"

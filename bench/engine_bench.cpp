@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single-call costs of the engine's slowest paths.
 
 #include "engine/cash_flow_series.h"

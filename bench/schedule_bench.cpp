@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The amortization schedule of a 600-payment loan, built and handed to a document.
 
 #include "calculators/loan_amortization/loan_amortization_dlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cash-flow list: the check of the line being typed, the live count, pasting, and the
 // reading of the lines at Calculate. The input is pasted into a one- or two-column list, and
 // typed into another; the amounts that the check lets stand must read back as finite numbers

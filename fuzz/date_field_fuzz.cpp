@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date keystroke filter and CDate::Parse. The text is typed into a date field a character
 // at a time, with the form's reactions to each verdict; a date the filter lets stand in full
 // must parse to the same month, day and year. Any text at all goes through Parse, and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's file form: encoding detection, line ends and the size limit. Whatever bytes
 // a file holds, the text read from it holds no CR, and saving it (as UTF-8, or in the
 // encoding it was read in) and reading it back gives the same text (and the same bytes on

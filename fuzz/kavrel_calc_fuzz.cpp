@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kavrel-calc's arguments and values, run in-process. The input is the argument list, one
 // argument per line. Every run must end with one of the three exit statuses, and a finished
 // run must never show an infinite or undefined number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke rules of integer and decimal fields. The input picks a limit class and a text;
 // the text is checked whole and typed a character at a time, with rejected characters taken
 // back as the form does. Whatever the rules let stand must read as a number inside the class.

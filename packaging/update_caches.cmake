@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cmake --install once the files are in place, so that the help files' type and its
 # handler are known at once. A package (DESTDIR set) leaves that to the system's triggers.
 if(NOT "$ENV{DESTDIR}" STREQUAL "")

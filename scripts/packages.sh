@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Debian packages the build, the tests and the gallery need; sourced by the scripts.
 KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev"
 # The desktop's tools read back what cmake --install and the installer write (desktop-file-utils,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gallery of every window (run by hand under xvfb-run by scripts/screenshots, never by ctest):
 //   screenshots <folder>                      every window, and README.md listing them
 //   screenshots <folder> --main-window NAME   the main window alone, as NAME.png

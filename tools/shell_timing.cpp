@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the main window and the document (run by hand, never by ctest):
 //   shell_timing            start-up, a record appended to a full document, opening a file
 // Prints the median of several runs of each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: menus, toolbar and status bar around the results document's text window,
 // and the handlers of every command.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menus, accelerators and toolbar as data: labels with their mnemonics
 // and shortcut texts, and each command's status-bar prompt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The CAP, NUM and SCRL panes of the status bar, showing the lock keys' state.
 

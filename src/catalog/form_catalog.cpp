@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/form_catalog.h"
 
 #include "calculators/annuity/annuity_fv_dlg.h"

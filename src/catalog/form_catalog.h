@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every form of the program: the command that opens it, its command-line name and how to
 // make its model. The menus and kavrel-calc both work from this one list.

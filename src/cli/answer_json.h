@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The JSON that kavrel-calc writes, put straight into a string: the very text of the JSON
 // library's compact dump, without building the library's tree for every problem.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kavrel-calc --batch: problems as JSON Lines on the input, one answer line each.
 

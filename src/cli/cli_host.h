@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line's view of a form: it types the given values into the fields as a person
 // would, prints every message box on the error stream, and runs the sub-forms that a form

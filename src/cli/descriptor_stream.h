@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stream buffers straight over a file descriptor that remember why a read or a write failed,
 // so that kavrel-calc can name the reason ("No space left on device") instead of exiting 0.

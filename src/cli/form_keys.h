@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line's names for a form's fields, read from the form's layout, so that every
 // form is scriptable without a table of its own.

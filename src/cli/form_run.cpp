@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/form_run.h"
 
 #include "catalog/form_catalog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One problem of kavrel-calc, from a fresh form to what it answers: the part that the
 // command line and --batch share.

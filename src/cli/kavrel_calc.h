@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kavrel-calc: any form of the program, driven from the command line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results document: its file, title and modified state. The text itself lives in the
 // one CKvView.

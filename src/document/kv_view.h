@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text window of the results document: the text the user edits and the forms record
 // into, kept within the document's limit. Undo and Redo need no check of their own: they only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the document: "Courier New" 10 pt within the margins, the schedule's heading
 // repeated on every page after the first, and a page number under the text.

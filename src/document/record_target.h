@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where recorded text goes: the results document, or a buffer on the command line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recovery after a crash: while the document has unsaved changes its text is copied into a
 // folder of the user's data, one copy for each running program, and the next start offers the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document's file form: the text with CR LF line ends, read back from UTF-8, from UTF-16
 // with a byte-order mark, or from the Windows-1252 of older 8-bit editors, and saved in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/cash_flow_series.h"
 
 #include "engine/math_errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Discounting of a series of per-period amounts and the rate search on such a series.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Growth of money between two calendar dates at simple interest within each compounding
 // period, compounded at the period ends.

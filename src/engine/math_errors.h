@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values a computation gives in place of an answer, which every result check rejects. A
 // solver that finds no solution returns NoSolution. Math-library errors give MathOverflowValue

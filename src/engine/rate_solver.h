@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The period rate at which a level annuity meets a present or a future value: an upward scan
 // in steps of 1 % a year up to 1000 % a year, then bisection of the bracket found.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time-value-of-money closed forms for level payments with an optional balloon. Rates passed
 // as annualRatePercent are nominal annual percentages; the rate per period is

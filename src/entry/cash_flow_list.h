@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The multi-line list field in which a series is typed, one period per line: the check of the
 // line being typed, the live count of lines, and the reading of the lines at Calculate.

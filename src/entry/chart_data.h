@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a form hands its host to draw: a loan's payments over their due dates, or the value of
 // a plan over its periods.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A calendar date of the Gregorian calendar, typed and shown as month/day/year with a
 // four-digit year. A plain value with public fields. An invalid date is no error: every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Date entry fields: the keystroke filter, the exchange between a field and a CDate, and the
 // operations of the forms with a start date, an end date and a day count.

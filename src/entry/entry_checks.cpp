@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/entry_checks.h"
 
 #include "entry/number_text.h"

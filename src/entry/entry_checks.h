@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keystroke rules of numeric fields, as pure operations on a field's text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a form model needs of whoever shows it: the Qt dialog, the command line, or a test.
 

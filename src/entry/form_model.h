@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The GUI-free model of a calculator form: its controls and their state, the shared checks,
 // the "Unknown" selection, and the Calculate and Record life cycle. A view (the Qt dialog,

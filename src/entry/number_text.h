@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Locale-independent number texts. The desktop's locale may use a comma as its decimal
 // separator; the program's fields and records always use a point.

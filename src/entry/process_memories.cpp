@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/process_memories.h"
 
 #include "entry/cash_flow_list.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few values the entry checks and dates keep for the whole process: the memories of the
 // decimal, date and list checks, the fixed "today" and the accepted years.

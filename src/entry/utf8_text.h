@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The characters of UTF-8 texts: what one keystroke brings, and what a message quotes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What kavrel-help does with its command line: a help file at its contents or at a topic, or
 // any other file as plain text.

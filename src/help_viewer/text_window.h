@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A read-only window that shows one plain-text file, as the files beside the programs are
 // written: in a fixed-width font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The copy of the program's files into the target directory, under the "COPY" dialog.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "install_flow.h"
 
 #include "copy_install_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The installer from start to end: choosing the target, copying, registering, the last message.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the installer needs of the system and of the user interface; the real program and
 // the tests supply their own.

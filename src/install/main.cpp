@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "install_flow.h"
 #include "linux/linux_install_system.h"
 #include "qt/qt_install_ui.h"

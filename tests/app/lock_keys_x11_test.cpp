@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock keys as a real X server tells them; run under xvfb-run.
 
 #include "app/lock_keys.h"

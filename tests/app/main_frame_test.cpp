@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own rules: its caption, when Clear All, Cut and Copy are on, the save
 // prompt, Undo's steps, the folder the file dialogs start in, the form commands, and Exit.
 

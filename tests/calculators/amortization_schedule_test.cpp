@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long schedules read back by their columns: the balance runs down to 0, the principal portions
 // add up to the loan, and each year's totals add up its lines.
 #include "calculators/loan_amortization/amortization_schedule.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a form does beyond one calculation, which the command line cannot reach: switching the
 // unknown, a document without room, a schedule replacing the document, a Record after a
 // Calculate that stopped, and the wider years of date arithmetic.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exported schedule, read by a strict RFC 4180 reader, holds the printed payments one by one
 // in fields a spreadsheet types as numbers and ISO dates; the document's length limit does not
 // apply to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each line answers is in the golden runs; here, a long batch in one process.
 #include "catalog/form_catalog.h"
 #include "cli/batch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs kavrel-calc in-process and keeps its exit status and both streams.
 

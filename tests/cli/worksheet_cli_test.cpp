@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generic worksheet runs of kavrel-calc on a small worksheet of this test's own: a first
 // step and a later step that open sub-forms, whatever the order of the pairs.
 #include "catalog/form_catalog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document: records, the text window's insertion point and limit, files, the recovery
 // copy, and printing (to PDF, read back with pdftotext, whose layout does not keep runs of
 // blanks exactly).

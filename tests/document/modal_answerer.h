@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the modal message boxes a test provokes, while it lives: notes each one's text and
 // presses a button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cash-flow series discounted from period 0 or 1, and the discount rate that zeroes them.
 #include "engine/cash_flow_series.h"
 #include "engine/math_errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Growth by simple interest within each compounding period, on the calendar's own year length.
 #include "engine/dated_growth.h"
 

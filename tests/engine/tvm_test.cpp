@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annuity equations and solvers against values summed period by period.
 #include "engine/math_errors.h"
 #include "engine/rate_solver.h"

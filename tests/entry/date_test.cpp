@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar counted the slow way, and dates parsed, formatted and moved, as tables.
 #include "entry/date.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke checks of number fields, by limit class: a sign alone reads as 0, the
 // minimum of a class waits for Calculate, and exponent digits are no decimals.
 #include "entry/entry_checks.h"

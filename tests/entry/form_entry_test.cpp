@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing, pasting and reading a form's fields: each rule's keystroke checks as a table, the
 // memories that let a shortened text pass, and the lists' lines.
 #include "entry/cash_flow_list.h"

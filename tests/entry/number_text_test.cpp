@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers read and written as the C library does in the C locale, whatever the desktop's
 // locale: 0.125 is exact and its tie goes to even as in printf, 2.675 is stored just below
 // its tie, and nothing that rounds to zero has a sign.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Compound Interest form shown in the real dialog with a text window behind it, and a beep
 // and message boxes that note what the dialog asks for.

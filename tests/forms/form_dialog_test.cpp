@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the form dialog alone does: refused keystrokes and pastes taken back at the caret, focus
 // moves, Tab over results, mnemonics, sub-forms, and how a form ends. What the forms compute
 // is the golden runs' business.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the forms hand the desktop through their dialogs: the schedule's CSV file and the
 // chart windows.
 

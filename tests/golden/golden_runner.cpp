@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the golden cases of kavrel-calc and compares what they print with what was recorded.
 //
 //   golden_runner BIN-DIR CASE-FILE...

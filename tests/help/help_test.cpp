@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topics by context number, search, the help window, and a help file that is missing.
 
 #include "app/forms/form_dialog.h"

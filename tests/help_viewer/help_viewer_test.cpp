@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kavrel-help's command line: the window it opens, or what it says when it cannot.
 
 #include "app/forms/form_feedback.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Windows-like machine with Program Manager, and a user who answers from a script; both
 // write what they are asked to do into one transcript.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/install_dialogs.h"
 #include "qt/qt_install_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installer's flow on a Windows-like machine: the path rules, the checks before the copy,
 // the copy and its cancel, the program group, and the last message.
 

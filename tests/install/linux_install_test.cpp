@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installer on the real system: target paths, where it puts things for root, a copy cut
 // short by a signal, and whole runs into a scratch home read back by the desktop's own tools.
 

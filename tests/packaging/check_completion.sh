@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completes kavrel-calc's forms, options and keys through bash-completion, with the
 # installed completion asking the built program.
 #   check_completion.sh STAGE

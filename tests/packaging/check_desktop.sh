@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a freedesktop system with the stage installed: the help file is known by its content
 # (a Windows help file keeps its type), kavrel-help opens it, and the menu entry starts kavrel.
 # The programs the desktop starts are stand-ins on PATH that write down their arguments.

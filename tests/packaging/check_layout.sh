@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every installed file in its standard place, and nothing else: in particular not the
 # installer program, which would shadow the system's install command on PATH.
 #   check_layout.sh STAGE

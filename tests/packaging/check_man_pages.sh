@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual pages format without a warning, and each names every option its program's
 # --help names, which works without a display.
 #   check_man_pages.sh STAGE

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a release build of its own and checks it with lintian: no
 # error and no warning. Lintian's information tags are shown too; those it gives today come
 # from building with CMake's release flags rather than Debian's dpkg-buildflags:

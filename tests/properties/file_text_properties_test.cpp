@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's file form over generated texts: whatever the text (line breaks, characters
 // beyond ASCII, a leading U+FEFF), saving it as UTF-8 or UTF-16 and reading it back gives the
 // same text and encoding, and a second save the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every form of the catalog, driven with generated entries (values inside their classes, at
 // their bounds, or garbage) typed a character at a time, with a random unknown, then Calculate
 // and, where offered, Record. Each message must be one of the program's, no text may show an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save killed at any moment leaves the file as it was or as the save would make it, never
 // cut off or mixed: this program, run as a child, saves two large documents over each other
 // at one path until it is sent SIGKILL, after varying delays.

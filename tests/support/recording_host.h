@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A form host that types like a person at the end of a field's text and records the rest.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheets' steps and sub-forms as only a form shows them: a step refused before its
 // sub-form opens, a sub-form opened with what the earlier steps left, a cancelled sub-form,
 // results cleared by redoing a step, and a field that updates what depends on it when left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/charts/chart_window.h"
 
 #include "app/forms/save_file.h"

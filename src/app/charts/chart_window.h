@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of a form's chart: a loan's remaining principal and each payment's portions over
 // the due dates, or the value of a plan over its periods. A tooltip tells the point under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/forms/form_dialog.h"
 
 #include "app/charts/chart_window.h"

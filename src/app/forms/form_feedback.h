@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The beep, message boxes and help that forms and the help window produce. Each goes through a
 // replaceable function so that tests can watch the order of events without a real desktop.

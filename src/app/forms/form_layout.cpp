@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the dialog's widgets from the form's description.
 
 #include "app/forms/form_dialog.h"

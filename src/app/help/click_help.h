@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Click-for-help (Shift+F1): the next click on a menu command, a toolbar button, a form or one
 // of its fields opens the help topic of what was clicked instead of acting on it. Escape or

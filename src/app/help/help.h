@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window. Topics are found by their context numbers; a help file that cannot be
 // found or read is reported with "Failed to launch help.".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help data file: a Qt binary resource holding the HTML pages, the index of context
 // numbers and the contents list. It is mapped into the resource tree under HelpRoot.

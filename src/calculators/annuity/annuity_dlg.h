@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the present-value and the future-value annuity forms share: the compounding list that
 // rewrites Payments per Year, the payment count, the rate and the level payment, and the

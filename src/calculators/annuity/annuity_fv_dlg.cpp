@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/annuity/annuity_fv_dlg.h"
 
 #include "engine/math_errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Save and Sinking Fund: level payments that grow to a future value. Save pays at the start
 // of each period, Sinking Fund at its end. "Chart..." draws the balance over the payments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loan and Lease: a present value repaid by level payments, with an optional balloon at the
 // end. The Lease pays at the start of each period, the Loan at its end.

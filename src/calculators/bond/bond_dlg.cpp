@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/bond/bond_dlg.h"
 
 #include "calculators/bond/coupon_dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bonds bought between coupon dates: the price from the yield to maturity or the yield from
 // the price, with the coupon payment, the coupons still to be paid, the accrued interest and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How many coupons a bond bought between coupon dates still pays, and the coupon period the
 // purchase falls in. The count works on calendar months; the coupon dates are the maturity

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/certificate_of_deposit/certificate_of_deposit_dlg.h"
 
 #include "engine/dated_growth.h"

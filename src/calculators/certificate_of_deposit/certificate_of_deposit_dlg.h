@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Certificate of Deposit: the value at maturity of a deposit, or the deposit for a wanted
 // maturity value, with the maturity date, the interest earned and the yield. Compound CDs

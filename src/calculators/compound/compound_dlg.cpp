@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/compound/compound_dlg.h"
 
 #include "engine/math_errors.h"

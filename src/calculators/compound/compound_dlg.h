@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Compound Interest: present value, future value, rate, compounding periods per year and
 // the number of periods; any one of the last four is solved, and "Chart..." draws the value

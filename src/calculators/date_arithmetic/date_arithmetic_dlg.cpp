@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/date_arithmetic/date_arithmetic_dlg.h"
 
 #include "entry/date_field.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Date Arithmetic: five independent calendar calculations in one form (a date plus days, a
 // date plus months, the days and the months between two dates, the weekday and leap year of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/discounted_cash_flow/dcf_results.h"
 
 #include "engine/cash_flow_series.h"

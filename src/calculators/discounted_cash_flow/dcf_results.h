@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measures of an investment given as per-period outflows and inflows: net present value,
 // profitability index, discounted payback, internal rate of return and return on investment.

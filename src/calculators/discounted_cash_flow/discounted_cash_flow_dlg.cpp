@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/discounted_cash_flow/discounted_cash_flow_dlg.h"
 
 #include "calculators/discounted_cash_flow/dcf_results.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Discounted Cash Flow: an investment given as an outflow and an inflow per period, typed one
 // period per line. Every Calculate computes all its measures; there is no unknown to choose.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/discounted_note/discounted_note_dlg.h"
 
 #include "engine/math_errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Discounted Note: what to pay today for a note of known value on its due date to earn a
 // wanted annual rate, or the rate a given price earns. The term runs in days (typed or from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A loan's payments one by one, and the text of its schedule with due dates and
 // calendar-year totals.

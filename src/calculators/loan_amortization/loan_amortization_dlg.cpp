@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/loan_amortization/loan_amortization_dlg.h"
 
 #include "calculators/loan_amortization/loan_controls.h"

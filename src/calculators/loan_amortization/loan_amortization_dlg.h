@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loan Amortization: an ordinary-annuity loan with an optional balloon, one of the number of
 // payments, rate, principal, payment and balloon solved; "Schedule" then replaces the whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of a loan's terms: Loan Amortization's, also used by the mortgage worksheets'
 // loan-data sub-form.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The payment frequencies of a loan, indexed by the "Payments are Made" list: shared by Loan
 // Amortization and the mortgage worksheets' loan data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/loan_amortization/schedule_csv.h"
 
 #include "entry/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The amortization schedule as a table for spreadsheets: comma-separated values with CR LF
 // line ends, one row per payment and no totals.

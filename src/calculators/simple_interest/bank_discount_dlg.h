@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bank Discount: the discount is taken from the future (face) value on a year of 360 days.
 

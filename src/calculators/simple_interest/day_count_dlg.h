@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common ground of Simple Interest and Bank Discount: a present value, a future value, a
 // rate and a term in days, the term typed or derived from a start and an end date. The two

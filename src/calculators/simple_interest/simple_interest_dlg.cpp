@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/simple_interest/simple_interest_dlg.h"
 
 #include "resources/strings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Simple Interest: interest added to the present value on a year of 365 days ("Exact Simple
 // Interest") or 360 days ("Bankers' Rule Simple Interest"); the caption follows the choice.

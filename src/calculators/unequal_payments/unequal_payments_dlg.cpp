@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/unequal_payments/unequal_payments_dlg.h"
 
 #include "document/record.h"

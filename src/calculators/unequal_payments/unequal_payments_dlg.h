@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ordinary Annuity with Unequal Payments: end-of-period payments that differ from period to
 // period, typed one per line; solves the present value or the annual rate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The freedesktop files the installer writes: desktop entries, directory entries and the
 // merged menu, and the program-group commands they are made from.

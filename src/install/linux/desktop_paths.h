@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the desktop looks for menus, desktop entries and file types: a user's own folders, or
 // the system's for every user.

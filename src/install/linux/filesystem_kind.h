@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kind and free space of the filesystem that holds (or would hold) a path.
 

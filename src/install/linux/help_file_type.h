@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's help files as a type of the shared MIME database, opened by the help viewer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/common/worksheet_record.h"
 
 #include "document/record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the worksheets' records share: their wider lines and the rule that closes them.
 

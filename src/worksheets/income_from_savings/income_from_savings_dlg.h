@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Income From Your Savings: savings, the number of yearly payments or the first yearly
 // payment of an income that grows with inflation, and the minimum yearly distribution of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/income_from_savings/life_expectancy.h"
 
 namespace kavrel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The life expectancy by age from which the minimum yearly distribution of a retirement
 // account is figured.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/loan_data/loan_data_dlg.h"
 
 #include "calculators/loan_amortization/loan_controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The terms of one mortgage, entered for a worksheet: from them the form computes the loan's
 // periodic payment. Titled "Current Loan Data" or "Future Loan Data" by its caller.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The costs of a new mortgage: its own early-payoff penalty, its points and the other
 // closing costs.

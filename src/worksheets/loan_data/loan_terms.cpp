@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/loan_data/loan_terms.h"
 
 #include "document/record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The terms of one mortgage as the mortgage worksheets hold them, and their record lines.
 

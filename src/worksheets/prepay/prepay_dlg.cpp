@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/prepay/prepay_dlg.h"
 
 #include "document/record.h"

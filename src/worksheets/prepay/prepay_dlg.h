@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Prepay Mortgage: whether paying more than the required payment beats investing the
 // difference, compared at the moment the larger payment pays the loan off.

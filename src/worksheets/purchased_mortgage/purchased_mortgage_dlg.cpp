@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/purchased_mortgage/purchased_mortgage_dlg.h"
 
 #include "document/record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Purchased Mortgage Yield: the yield to maturity of an existing mortgage bought at a given
 // cost, with its present value (the balance the borrower still owes) and the payments left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/refinance/refinance_dlg.h"
 
 #include "document/record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Refinancing a Mortgage: whether replacing the current mortgage by a new one pays off over
 // the years the new loan is kept, valued at the rate the owner earns on investments.
