@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What each line answers is in the golden runs; here, a long batch in one process.
+// What each run answers is in the golden runs; here, what only a long-lived process shows: a
+// run leaves no date behind, and a long batch no memory.
 #include "catalog/form_catalog.h"
 #include "cli/batch.h"
+#include "cli_run.h"
+#include "entry/date.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +68,14 @@ protected:
         return traits_type::not_eof(c);
     }
 };
+
+TEST(BatchCli, TodayIsFixedForTheRunOnly) {
+    const test::CliRun run = test::RunCli({"loan-amortization", "--today", "2/29/2000", "--json"});
+    EXPECT_EQ(run.Json()["fields"]["first-payment-due-date"], "2/29/2000");
+    CDate clock;
+    clock.SetToday();
+    EXPECT_FALSE(clock.IsSameDate(CDate(2, 29, 2000)));
+}
 
 TEST(BatchCli, MemoryStaysFlatOverALongBatch) {
     // The sanitizers make each problem slow; the Release bench runs 100,000 lines.
