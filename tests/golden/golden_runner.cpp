@@ -24,7 +24,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -154,14 +153,18 @@ struct Run {
     std::string err;
 };
 
+std::optional<fs::path> ScratchDir() {
+    std::string base = (fs::temp_directory_path() / "kavrel-golden-XXXXXX").string();
+    if (mkdtemp(base.data())) return fs::path(base);
+    std::cerr << "mkdtemp: " << std::strerror(errno) << "\n";
+    return std::nullopt;
+}
+
 // Runs the command in a scratch folder of its own, so that no case sees what another left.
 std::optional<Run> Execute(const std::string& command, const std::string& path) {
-    std::string base = (fs::temp_directory_path() / "kavrel-golden-XXXXXX").string();
-    if (!mkdtemp(base.data())) {
-        std::cerr << "mkdtemp: " << std::strerror(errno) << "\n";
-        return std::nullopt;
-    }
-    const fs::path dir = base, work = dir / "work", out = dir / "out", err = dir / "err";
+    const std::optional<fs::path> scratch = ScratchDir();
+    if (!scratch) return std::nullopt;
+    const fs::path dir = *scratch, work = dir / "work", out = dir / "out", err = dir / "err";
     fs::create_directory(work);
     std::fflush(nullptr);
     const pid_t child = fork();
@@ -187,64 +190,18 @@ std::optional<Run> Execute(const std::string& command, const std::string& path) 
     return run;
 }
 
-// A line as the report shows it: CR and other control characters made visible, and a missing
-// line end told.
-std::string Visible(const std::string& line) {
-    std::string shown;
-    for (unsigned char c : line) {
-        if (c == '\r')
-            shown += "\\r";
-        else if (c == '\n')
-            break;
-        else if (c == '\t' || c >= 0x20)
-            shown += static_cast<char>(c);
-        else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            shown += hex;
-        }
-    }
-    return line.ends_with('\n') ? shown : shown + "    (no line end)";
-}
-
-// A line diff of the expected and the actual text, with three lines of context.
+// The differences as diff -u shows them, with CRs made visible.
 void PrintDiff(const std::string& name, const std::string& expected, const std::string& actual) {
-    const std::vector<std::string> a = Lines(expected), b = Lines(actual);
-    std::vector<std::vector<int>> common(a.size() + 1, std::vector<int>(b.size() + 1, 0));
-    for (size_t i = a.size(); i-- > 0;)
-        for (size_t j = b.size(); j-- > 0;)
-            common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1
-                                        : std::max(common[i + 1][j], common[i][j + 1]);
-    struct Row {
-        char mark;
-        const std::string* line;
-    };
-    std::vector<Row> rows;
-    size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        if (i < a.size() && j < b.size() && a[i] == b[j]) {
-            rows.push_back({' ', &a[i++]});
-            ++j;
-        } else if (i < a.size() && (j == b.size() || common[i + 1][j] >= common[i][j + 1]))
-            rows.push_back({'-', &a[i++]});
-        else
-            rows.push_back({'+', &b[j++]});
-    }
-    // Each changed row is shown with three unchanged rows on either side; "..." marks a gap.
-    constexpr size_t context = 3;
-    std::vector<bool> shown(rows.size(), false);
-    for (size_t r = 0; r < rows.size(); ++r)
-        if (rows[r].mark != ' ')
-            for (size_t k = r > context ? r - context : 0;
-                 k < std::min(rows.size(), r + context + 1); ++k)
-                shown[k] = true;
-    std::cout << "  " << name << " (- expected, + actual):\n";
-    for (size_t r = 0; r < rows.size(); ++r) {
-        if (shown[r])
-            std::cout << "    " << rows[r].mark << Visible(*rows[r].line) << "\n";
-        else if (r == 0 || shown[r - 1])
-            std::cout << "    ...\n";
-    }
+    const std::optional<fs::path> dir = ScratchDir();
+    if (!dir) return;
+    std::ofstream(*dir / "expected", std::ios::binary) << expected;
+    std::ofstream(*dir / "actual", std::ios::binary) << actual;
+    std::cout << "  " << name << ":\n" << std::flush;
+    const std::string diff = "cd '" + dir->string() +
+                             "' && diff -u --label expected --label actual expected actual | sed "
+                             "'s/\\r/\\\\r/g; s/^/    /'";
+    if (std::system(diff.c_str()) == -1) std::cerr << "could not run diff\n";
+    fs::remove_all(*dir);
 }
 
 } // namespace
