@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The worksheets' steps and sub-forms as only a form shows them: a step refused before its
-// sub-form opens, a sub-form opened with what the earlier steps left, a cancelled sub-form,
-// results cleared by redoing a step, and a field that updates what depends on it when left.
+// Worksheet steps as only a form shows them: sub-forms refused, reopened or cancelled, results
+// cleared by redoing a step, and fields that update others when left.
 #include "worksheets/income_from_savings/income_from_savings_dlg.h"
 #include "worksheets/loan_data/loan_data_dlg.h"
 #include "worksheets/loan_data/loan_fees_dlg.h"
