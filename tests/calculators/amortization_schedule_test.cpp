@@ -79,7 +79,6 @@ TEST(Schedule, BalancesPortionsAndTotalsAgree) {
         EXPECT_EQ(balance, 0);
         EXPECT_NEAR(lastPaid / 100.0, owed * (1 + i), 0.011); // the balloon and the rounding
         EXPECT_LE(std::llabs(principalSum - std::llround(c.principal * 100)), c.n / 2 + 1);
-        EXPECT_EQ(text.find("Annual Totals") == std::string::npos, c.perYear == 1);
     }
 }
 

@@ -17,64 +17,44 @@ int Outcome(const KeystrokeVerdict& v) {
     return !v.rejected ? Ok : v.messageId ? v.messageId : Silent;
 }
 
+// Each row: the text, its limit class and the verdict.
 TEST(KeystrokeChecks, FollowTheLimitClass) {
-    const struct {
-        bool integer;
-        const char* text;
-        int limitClass, expected;
-    } rows[] = {{true, "", 0, Ok},
-                {true, "-", 7, Ok},
-                {true, "-", 0, Silent},
-                {true, "0", 0, Small},
-                {true, "9999", 0, Ok},
-                {true, "99999", 0, Large},
-                {true, "12a", 0, Silent},
-                {true, "1.", 0, Silent},
-                {true, "-99999", 7, Small},
-                {true, "12-", 7, Silent},
-                {true, "999999", 1, Ok},
-                {true, "1000000", 1, Large},
-                {true, "0", 10, Ok},
-                {false, "12.34", 3, Ok},
-                {false, "12.345", 3, Silent},
-                {false, "1e5", 3, Ok},
-                {false, "1e-5", 3, Ok},
-                {false, "e", 3, Silent},
-                {false, "1e5+", 3, Silent},
-                {false, "1e11", 3, Large},
-                {false, "10000000000", 3, Ok},
-                {false, "10000000000.01", 3, Large},
-                {false, "-", 3, Silent},
-                {false, "-5", 5, Ok},
-                {false, "-10000000000.01", 5, Small},
-                {false, "1.", 0, Ok},
-                {false, "1.5", 0, Silent},
-                {false, "1.2.", 3, Silent},
-                {false, "1.234e12", 6, Large},
-                {false, "1.23e-12", 3, Ok},
-                {false, "+1", 3, Silent},
-                {false, "12,5", 3, Silent},
-                {false, "9998.999", 6, Ok},
-                {false, "9.9999", 9, Silent}};
-    for (const auto& c : rows) {
-        const FieldLimits& l = FieldLimitTable[c.limitClass];
-        EXPECT_EQ(Outcome(c.integer ? CheckIntegerField(c.text, long(l.minimum), long(l.maximum))
-                                    : CheckDecimalText(c.text, l.digits, l.minimum, l.maximum)),
-                  c.expected)
-            << '"' << c.text << "\" in class " << c.limitClass;
+    using Rows = std::initializer_list<std::tuple<const char*, int, int>>;
+    const Rows integers = {
+        {"", 0, Ok},          {"-", 7, Ok},        {"-", 0, Silent},   {"0", 0, Small},
+        {"9999", 0, Ok},      {"99999", 0, Large}, {"12a", 0, Silent}, {"1.", 0, Silent},
+        {"-99999", 7, Small}, {"12-", 7, Silent},  {"999999", 1, Ok},  {"1000000", 1, Large},
+        {"0", 10, Ok},
+    };
+    for (auto [text, limitClass, expected] : integers) {
+        const FieldLimits& l = FieldLimitTable[limitClass];
+        EXPECT_EQ(Outcome(CheckIntegerField(text, long(l.minimum), long(l.maximum))), expected)
+            << '"' << text << "\" in class " << limitClass;
+    }
+    const Rows decimals = {
+        {"12.34", 3, Ok},       {"12.345", 3, Silent},  {"1e5", 3, Ok},
+        {"1e-5", 3, Ok},        {"e", 3, Silent},       {"1e5+", 3, Silent},
+        {"1e11", 3, Large},     {"10000000000", 3, Ok}, {"10000000000.01", 3, Large},
+        {"-", 3, Silent},       {"-5", 5, Ok},          {"-10000000000.01", 5, Small},
+        {"1.", 0, Ok},          {"1.5", 0, Silent},     {"1.2.", 3, Silent},
+        {"1.234e12", 6, Large}, {"1.23e-12", 3, Ok},    {"+1", 3, Silent},
+        {"12,5", 3, Silent},    {"9998.999", 6, Ok},    {"9.9999", 9, Silent},
+    };
+    for (auto [text, limitClass, expected] : decimals) {
+        const FieldLimits& l = FieldLimitTable[limitClass];
+        EXPECT_EQ(Outcome(CheckDecimalText(text, l.digits, l.minimum, l.maximum)), expected)
+            << '"' << text << "\" in class " << limitClass;
     }
 }
 
 // What was typed is remembered: a shorter text in the same field passes unchecked.
 TEST(KeystrokeChecks, ShorteningADecimalFieldIsNeverChecked) {
     const FieldLimits& l = FieldLimitTable[3];
-    DecimalFieldMemory& memory = TheDecimalFieldMemory();
-    memory = {};
-    const std::tuple<int, const char*, int> rows[] = {{13, "12.34", Ok},
-                                                      {13, "1x", Ok},
-                                                      {13, "1xy", Silent},
-                                                      {14, "x", Silent},
-                                                      {14, "y", Silent}};
+    TheDecimalFieldMemory() = {};
+    const std::tuple<int, const char*, int> rows[] = {
+        {13, "12.34", Ok}, {13, "1x", Ok},    {13, "1xy", Silent},
+        {14, "x", Silent}, {14, "y", Silent},
+    };
     for (auto [id, text, expected] : rows)
         EXPECT_EQ(Outcome(CheckDecimalField(id, text, l.digits, l.minimum, l.maximum)), expected)
             << text;

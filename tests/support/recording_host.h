@@ -60,7 +60,7 @@ public:
         return runSubForm ? runSubForm(sub) : FormResult::Ok;
     }
 
-    std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
+    std::string LastMessage() const { return messages.empty() ? "" : messages.back(); }
 
     int beeps = 0;
     int focus = 0;
