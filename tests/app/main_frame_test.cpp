@@ -1,28 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own rules: its caption, when Clear All, Cut and Copy are on, the save
-// prompt, Undo's steps, the folder the file dialogs start in, the form commands, and Exit.
+// prompt, Undo's steps, the folder the file dialogs start in, the form commands, help (topics,
+// search, F1 in a form, click-for-help, kavrel-help's window) and Exit.
 
 #include "app/forms/form_dialog.h"
 #include "app/help/help.h"
+#include "app/help/help_file.h"
 #include "app/help/help_window.h"
 #include "app/main_frame.h"
 #include "app/menu_table.h"
 #include "catalog/form_catalog.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
-#include "document/modal_answerer.h"
+#include "document/qt_test_support.h"
 #include "entry/form_model.h"
+#include "help_viewer/help_viewer.h"
+#include "help_viewer/text_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextStream>
 #include <QTimer>
+#include <QToolBar>
 #include <QWindow>
 
 #include <algorithm>
@@ -44,8 +52,9 @@ enum {
     Undo = 57643,
     Redo = 57644,
     HelpTopics = 57667,
-    CompoundInterest = 32779,
-    LoanAmortization = 32791
+    ViewToolbar = 59392,
+    ContextHelp = 57669,
+    CompoundInterest = 32779
 };
 
 // Works the dialog that the next command opens, once it shows, modal over the main window.
@@ -62,8 +71,37 @@ void OnNextDialog(std::type_identity_t<std::function<void(Dialog&)>> work) {
     timer->start(10);
 }
 
-void Click(CFormDialog& form, int id) {
-    qobject_cast<QAbstractButton*>(form.Widget(id))->click();
+QString ShownPage() {
+    const auto* window = help::HelpWindow::Instance();
+    return window ? window->Browser()->source().fileName() : QString();
+}
+
+// "page:" and the help page shown, "text:" and the first line of the text shown, or "".
+QString Shown() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible()) continue;
+        if (qobject_cast<help::HelpWindow*>(widget)) return "page:" + ShownPage();
+        if (auto* text = qobject_cast<help::CTextWindow*>(widget))
+            return "text:" + text->Text().section(u'\n', 0, 0);
+    }
+    return {};
+}
+
+// A form's field labels (an option group's is its frame's) and those of its sub-forms.
+QStringList Labels(const CFormModel& form) {
+    QStringList labels;
+    for (const LayoutSection& section : form.Layout())
+        for (const LayoutRow& row : section.rows)
+            if (const ControlInfo* control = form.InfoOf(row.control)) {
+                const bool option =
+                    control->kind == ControlKind::Radio && control->group != UnknownGroup;
+                if (const ControlInfo* label = form.InfoOf(option ? section.group : row.label))
+                    labels << QString::fromStdString(label->text).remove(u'&').simplified();
+            }
+    for (const ControlInfo& control : form.Controls())
+        if (const std::unique_ptr<CFormModel> sub = form.SubFormFor(control.id))
+            labels << Labels(*sub);
+    return labels;
 }
 
 } // namespace
@@ -73,6 +111,11 @@ class MainFrameTest : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            widget->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // "*" marks unsaved changes; a file name is shown as it is, even one holding "[*]".
     void captionAndStatusFollowTheDocument() {
@@ -127,8 +170,8 @@ private slots:
         if (modified) QTest::keyClicks(&frame.View(), "x");
         test::ModalAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer));
         QCOMPARE(frame.close(), !modified || answer != QMessageBox::Cancel);
-        QCOMPARE(answerer.texts, modified ? QStringList{QStringLiteral("Save changes to Untitled?")}
-                                          : QStringList{});
+        QCOMPARE(answerer.texts,
+                 QStringList(modified, QStringLiteral("Save changes to Untitled?")));
     }
 
     // Each action is one step of its own, even between typed letters; undoing back to the
@@ -177,13 +220,7 @@ private slots:
         QCOMPARE(states.constLast(), done);
     }
 
-    void fileDialogsStartInTheLastFolderUsed_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("Open") << int(Open);
-        QTest::newRow("Save As") << int(SaveAs);
-    }
     void fileDialogsStartInTheLastFolderUsed() {
-        QFETCH(int, command);
         QTemporaryDir dir;
         {
             CMainFrame earlier;
@@ -191,45 +228,50 @@ private slots:
         }
         CMainFrame frame;
         frame.show();
-        QString folder;
-        OnNextDialog<QFileDialog>([&folder](QFileDialog& dialog) {
-            folder = dialog.directory().absolutePath();
-            dialog.reject();
-        });
-        frame.OnCommand(command);
-        QCOMPARE(folder, QDir(dir.path()).absolutePath());
+        for (int command : {Open, SaveAs}) {
+            QString folder;
+            OnNextDialog<QFileDialog>([&folder](QFileDialog& dialog) {
+                folder = dialog.directory().absolutePath();
+                dialog.reject();
+            });
+            frame.OnCommand(command);
+            QCOMPARE(folder, QDir(dir.path()).absolutePath());
+        }
     }
 
-    // A form opens modal; Record puts its block in at the insertion point. A form cancelled,
-    // a schedule too, leaves the document as it was and reports nothing, whatever was
-    // refused before.
+    // A form opens modal; Record puts its block in after the selection, which it cancels, not
+    // replaces, and leaves the caret after the block. A form cancelled leaves the document as
+    // it was and reports nothing, whatever was refused before.
     void formCommands_data() {
-        QTest::addColumn<int>("command");
         QTest::addColumn<int>("button");
-        QTest::newRow("Compound Interest, Record") << int(CompoundInterest) << int(IDC_RECORD);
-        QTest::newRow("Compound Interest, Cancel") << int(CompoundInterest) << int(IDCANCEL);
-        QTest::newRow("Loan Amortization, Cancel") << int(LoanAmortization) << int(IDCANCEL);
+        QTest::newRow("Record") << int(IDC_RECORD);
+        QTest::newRow("Cancel") << int(IDCANCEL);
     }
     void formCommands() {
-        QFETCH(int, command);
         QFETCH(int, button);
         CMainFrame frame;
         frame.show();
         frame.View().LoadText(QStringLiteral("before\nafter"));
-        frame.View().moveCursor(QTextCursor::Down);
+        QTextCursor cursor = frame.View().textCursor();
+        cursor.setPosition(7); // "before\n" selected from its end
+        cursor.setPosition(0, QTextCursor::KeepAnchor);
+        frame.View().setTextCursor(cursor);
         frame.View().SetOutOfSpaceCount(3);
         bool modal = false;
         OnNextDialog([&modal, button](CFormDialog& form) {
             modal = form.isModal();
+            const auto click = [&form](int id) {
+                qobject_cast<QAbstractButton*>(form.Widget(id))->click();
+            };
             if (button == IDC_RECORD) {
                 for (auto [id, text] : {std::pair{11, "40"}, {12, "8"}, {13, "1000"}})
                     QTest::keyClicks(form.Widget(id), text);
-                Click(form, IDC_CALCULATE);
+                click(IDC_CALCULATE);
             }
-            Click(form, button);
+            click(button);
         });
         test::ModalAnswerer answerer;
-        frame.OnCommand(command);
+        frame.OnCommand(CompoundInterest);
         QVERIFY(modal && answerer.texts.isEmpty());
         const QString text = frame.View().Text();
         QCOMPARE(frame.Doc().IsModified(), button == IDC_RECORD);
@@ -238,27 +280,128 @@ private slots:
                      : text == u"before\nafter",
                  qPrintable(text));
         QVERIFY(text.endsWith(u"\nafter"));
+        if (button == IDC_RECORD) QCOMPARE(frame.View().textCursor().position(), text.size() - 5);
     }
 
-    // Every item of the form menus opens a form, and every form has its item.
-    void formMenusMatchTheCatalog() {
-        QList<int> items;
-        const std::function<void(const std::vector<MenuItemSpec>&)> collect =
-            [&](const auto& list) {
-                for (const MenuItemSpec& item : list)
-                    if (!item.items.empty())
-                        collect(item.items);
-                    else if (!item.label.empty())
-                        items << item.id;
+    // Every menu command has its help topic; the form menus hold every form, each once; a
+    // form's topic names each field of the form and of the sub-forms its steps open.
+    void menusFormsAndTheirHelp() {
+        const help::HelpIndex& index = *help::LoadHelpFile(help::HelpFilePath());
+        QStringList missing;
+        QList<int> formItems;
+        const std::function<void(const std::vector<MenuItemSpec>&, bool)> collect =
+            [&](const auto& list, bool forms) {
+                for (const MenuItemSpec& item : list) {
+                    if (!item.items.empty()) collect(item.items, forms);
+                    if (!item.items.empty() || item.label.empty()) continue;
+                    if (!index.contexts.count(help::CommandContextBase + item.id))
+                        missing << QString::number(item.id);
+                    if (forms) formItems << item.id;
+                }
             };
         for (const MenuSpec& menu : MainMenus())
-            if (menu.title == "&Calculations" || menu.title == "&Worksheets") collect(menu.items);
+            collect(menu.items, menu.title == "&Calculations" || menu.title == "&Worksheets");
         QList<int> forms;
-        for (const FormEntry& entry : FormCatalog())
+        for (const FormEntry& entry : FormCatalog()) {
             forms << entry.commandId;
-        std::ranges::sort(items);
+            const std::unique_ptr<CFormModel> form = entry.create();
+            const int context = help::DialogContextBase + form->DialogId();
+            if (!index.contexts.count(context)) missing << entry.slug.data();
+            const QString text = help::PageText(help::PageForContext(index, context)).simplified();
+            for (const QString& label : Labels(*form))
+                if (!text.contains(QString(label).remove(u':'))) missing << label;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
+        std::ranges::sort(formItems);
         std::ranges::sort(forms);
-        QCOMPARE(items, forms);
+        QCOMPARE(formItems, forms);
+    }
+
+    // A page is found when it holds every word of the query, in any case.
+    void helpSearch() {
+        const help::HelpIndex& index = *help::LoadHelpFile(help::HelpFilePath());
+        for (auto [query, page] : {std::pair{"balloon", "annuity-loan-lease.html"},
+                                   {"IRR", "discounted-cash-flow.html"},
+                                   {"life expectancy", "income-from-savings.html"},
+                                   {"quarterly zzzunheardof", ""}}) {
+            QStringList pages;
+            for (const help::ContentsEntry& entry : help::SearchPages(index, query))
+                pages << entry.page;
+            QVERIFY2(*page ? pages.contains(page) : pages.isEmpty(), query);
+        }
+    }
+
+    // F1 in a modal form opens its topic in a window that the form does not block (one of its
+    // transient children) and that outlives the form.
+    void f1InAModalFormShowsItsTopic() {
+        CMainFrame frame;
+        frame.show();
+        bool usable = false;
+        OnNextDialog([&usable](CFormDialog& dialog) {
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QTest::keyClick(dialog.Widget(10), Qt::Key_F1);
+            QWindow* window = help::HelpWindow::Instance()->windowHandle();
+            usable = window && window->isVisible() &&
+                     dialog.windowHandle()->isAncestorOf(window, QWindow::IncludeTransients);
+            QTest::keyClick(dialog.Widget(10), Qt::Key_Escape);
+        });
+        frame.OnCommand(CompoundInterest);
+        QCOMPARE(ShownPage(), QString("compound-interest.html"));
+        QVERIFY(usable && help::HelpWindow::Instance()->isVisible() &&
+                !help::HelpWindow::Instance()->parentWidget());
+    }
+
+    // Click-for-help from the toolbar, then a click on a menu command: its topic opens and the
+    // command does not run.
+    void aClickForHelpOpensTheClickedCommandsTopic() {
+        CMainFrame frame;
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::mouseClick(frame.ToolBar().widgetForAction(frame.Action(ContextHelp)),
+                          Qt::LeftButton);
+        QAction* toolbar = frame.Action(ViewToolbar);
+        auto* view = qobject_cast<QMenu*>(toolbar->associatedObjects().value(0));
+        QTest::mouseClick(frame.menuBar(), Qt::LeftButton, {},
+                          frame.menuBar()->actionGeometry(view->menuAction()).center());
+        QTRY_VERIFY(view->isVisible());
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(toolbar).center());
+        QTRY_COMPARE(ShownPage(), QString("view-toolbar.html"));
+        QVERIFY(!view->isVisible() && frame.ToolBar().isVisible());
+    }
+
+    // kavrel-help shows what its command line asks, or else the one message, which ends it with
+    // status 1: a file it cannot show, or no help file beside it (one that is not help counts as
+    // none). A topic number the file does not know opens the contents.
+    void helpViewerOpensWhatTheCommandLineAsks_data() {
+        const QString help = QStringLiteral(KAVREL_TEST_HELP_FILE);
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("help file") << QStringList{help} << "page:index.html";
+        QTest::newRow("topic") << QStringList{help, "--topic", "131174"}
+                               << "page:compound-interest.html";
+        QTest::newRow("topic=") << QStringList{"--topic=98337", help} << "page:overview.html";
+        QTest::newRow("unknown topic")
+            << QStringList{help, "--topic", "12345"} << "page:index.html";
+        QTest::newRow("text file")
+            << QStringList{KAVREL_TEST_TEXT_FILE} << "text:Kavrel 4.0 - Quick Start";
+        QTest::newRow("no help file") << QStringList{} << "Failed to launch help.";
+        QTest::newRow("missing file")
+            << QStringList{"/nonexistent/readme.txt"} << "Failed to launch help.";
+    }
+    void helpViewerOpensWhatTheCommandLineAsks() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, shown);
+        help::OverrideHelpFilePath(QStringLiteral(KAVREL_TEST_TEXT_FILE));
+        test::ModalAnswerer answerer;
+        QString output;
+        QTextStream stream(&output);
+        const int status = help::OpenHelpViewer(arguments, stream, stream);
+        stream.flush();
+        help::OverrideHelpFilePath(QStringLiteral(KAVREL_TEST_HELP_FILE));
+        QCOMPARE(status, shown.contains(u':') ? help::HelpViewerRunning : 1);
+        QCOMPARE(Shown() + answerer.texts.join(u'|') + output, shown);
     }
 
     void exitEndsTheProgramWithHelpOpen() {

@@ -3,14 +3,14 @@
 // copy, and printing (to PDF, read back with pdftotext, whose layout does not keep runs of
 // blanks exactly).
 
+#include "calculators/discounted_cash_flow/discounted_cash_flow_dlg.h"
 #include "document/kv_doc.h"
 #include "document/kv_view.h"
-#include "document/modal_answerer.h"
 #include "document/print_text.h"
+#include "document/qt_test_support.h"
 #include "document/record.h"
 #include "document/recovery.h"
 #include "document/text_file.h"
-#include "entry/form_model.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -45,13 +45,6 @@ QByteArray ReadBytes(const QString& path) {
 
 QStringList Files(const QString& folder, const QString& pattern) {
     return QDir(folder).entryList({pattern}, QDir::Files);
-}
-
-// One row for each case of a table, fetched back by its index.
-template <class Case, size_t N> void AddRows(const Case (&cases)[N]) {
-    QTest::addColumn<size_t>("row");
-    for (size_t row = 0; row < N; ++row)
-        QTest::newRow(cases[row].name) << row;
 }
 
 // Nothing passes the limit, counting a line break as its two file characters: a record, a
@@ -136,19 +129,6 @@ QString PrintAndRead(const QString& text, const QStringList& options) {
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-// The cash-flow table takes its heading from the label of the form's second row.
-class CashFlowForm : public CFormModel {
-public:
-    CashFlowForm() : CFormModel(900, "Discounted Cash Flow") {
-        AddLabel(202, "Cash Flows (CF) in $:");
-        AddDisplay(11);
-    }
-    FieldTable Table() const override {
-        static constexpr FieldInfo Fields[] = {{11, 1, 0, 3}, {11, 1, 202, 3}};
-        return Fields;
-    }
-};
-
 } // namespace
 
 class DocumentTest : public QObject {
@@ -168,10 +148,10 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
     }
 
-    // 2.5 periods: those below it, from 0; flows beyond the series (a Calculate stopped
-    // part-way) are written as 0.
+    // Under the list's label, 2.5 periods: those below it, from 0; flows beyond the series (a
+    // Calculate stopped part-way) are written as 0.
     void cashFlowsBeyondTheSeries() {
-        CashFlowForm form;
+        CDiscountedCashFlowDlg form;
         StringSink sink;
         RecordCashFlows(form, form.Table(), sink, 2.5, std::vector{2499.6},
                         std::vector{0.0, 1500.4});
@@ -182,19 +162,7 @@ private slots:
                               "     2               0               0\r\n\r\n");
     }
 
-    // The selection is cancelled, not replaced: the block goes in after it, and the caret
-    // after the block ("|" shows it).
-    void recordsGoInAtTheInsertionPoint() {
-        view->LoadText(QStringLiteral("abcdef"));
-        QTextCursor cursor = view->textCursor();
-        cursor.setPosition(4);
-        cursor.setPosition(2, QTextCursor::KeepAnchor);
-        view->setTextCursor(cursor);
-        QVERIFY(view->InsertRecord("[R]") && view->InsertRecord("|"));
-        QCOMPARE(view->Text(), QStringLiteral("abcd[R]|ef"));
-    }
-
-    void theDocumentLimit_data() { AddRows(LimitCases); }
+    void theDocumentLimit_data() { test::AddRows(LimitCases); }
     void theDocumentLimit() {
         QFETCH(size_t, row);
         const auto& c = LimitCases[row];
@@ -218,7 +186,7 @@ private slots:
         QCOMPARE(view->IsModified(), !c.added.isEmpty());
     }
 
-    void roundTrip_data() { AddRows(RoundTrips); }
+    void roundTrip_data() { test::AddRows(RoundTrips); }
     void roundTrip() {
         QFETCH(size_t, row);
         const auto& c = RoundTrips[row];
@@ -240,7 +208,7 @@ private slots:
         QCOMPARE(CKvDoc::RecentFiles(), (QStringList{Path("b"), Path("e"), Path("d"), Path("c")}));
     }
 
-    void aRefusedFileLeavesTheDocumentAsItWas_data() { AddRows(OpenCases); }
+    void aRefusedFileLeavesTheDocumentAsItWas_data() { test::AddRows(OpenCases); }
     void aRefusedFileLeavesTheDocumentAsItWas() {
         QFETCH(size_t, row);
         const auto& [name, file, length, message] = OpenCases[row];
@@ -317,15 +285,14 @@ private slots:
     // program still running is left alone, one whose program has ended is offered with the
     // document's name and the time it was written.
     void recoveryCopies_data() {
-        QTest::addColumn<bool>("restore");
         QTest::addColumn<QString>("end");
-        QTest::newRow("Yes, save") << true << "save";
-        QTest::newRow("No, clear all") << false << "clear all";
-        QTest::newRow("No, exit") << false << "exit";
+        QTest::newRow("Yes, save") << "save";
+        QTest::newRow("No, clear all") << "clear all";
+        QTest::newRow("No, exit") << "exit";
     }
     void recoveryCopies() {
-        QFETCH(bool, restore);
         QFETCH(QString, end);
+        const bool restore = end == u"save";
         const QString folder = Path("recovery");
         WriteBytes(Path("loan.txt"), "principal\r\n");
         CKvView runningView;

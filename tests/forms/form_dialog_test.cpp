@@ -1,21 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the form dialog alone does: refused keystrokes and pastes taken back at the caret, focus
-// moves, Tab over results, mnemonics, sub-forms, and how a form ends. What the forms compute
-// is the golden runs' business.
+// moves, Tab over results, mnemonics, sub-forms, and how a form ends. What the forms compute is
+// the golden runs' business.
 
-#include "form_dialog_fixture.h"
-
+#include "app/forms/form_dialog.h"
+#include "app/forms/form_feedback.h"
 #include "app/forms/mnemonics.h"
 #include "calculators/discounted_cash_flow/discounted_cash_flow_dlg.h"
 #include "catalog/form_catalog.h"
+#include "document/kv_view.h"
+#include "document/qt_test_support.h"
 #include "document/text_file.h"
+#include "entry/entry_checks.h"
 #include "worksheets/refinance/refinance_dlg.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -27,7 +32,41 @@ namespace kavrel::test {
 
 namespace {
 
+enum { PerYear = 10, Periods = 11, Rate = 12, Present = 13, UnknownPresent = 23 };
 constexpr int Flows = CDiscountedCashFlowDlg::IDC_CASH_FLOWS;
+
+// What the dialog did, in order: "beep <text>" and "message <message> | <text>", where the
+// text is that of the watched field at the moment.
+QStringList events;
+QLineEdit* watched = nullptr;
+QString Watched() {
+    return watched ? watched->text() : QString();
+}
+
+// A form shown in the real dialog with a text window behind it.
+struct ShownForm {
+    explicit ShownForm(const char* slug = "compound-interest")
+        : model(FindFormBySlug(slug)->create()), dialog(*model, &document, nullptr) {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    }
+    QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(dialog.Widget(id)); }
+    // Replaces the field's text by typing, as a person does after selecting it all.
+    void Type(int id, const QString& text) {
+        Edit(id)->setFocus();
+        Edit(id)->selectAll();
+        QTest::keyClicks(Edit(id), text);
+    }
+    void Click(int id) {
+        QWidget* button = dialog.Widget(id);
+        QVERIFY(button && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+
+    std::unique_ptr<CFormModel> model;
+    CKvView document;
+    CFormDialog dialog;
+};
 
 // Two fields; Enter presses the button when it is the default, else moves on.
 class DefaultButtonForm : public CFormModel {
@@ -51,9 +90,9 @@ protected:
     void OnKillFocus(int id) override { left.push_back(id); }
 };
 
-// A refused keystroke beeps, is taken back at the caret, not at the end of the text, and only
-// then is told of; the form sees what the field shows. Keys: \b Backspace, \x7f Delete, \x01
-// Home.
+// A refused keystroke or paste beeps, is taken back at the caret, not at the end of the text,
+// and only then is told of; the form sees what the field shows. Keys: \b Backspace, \x7f
+// Delete, \x01 Home, \x16 Ctrl+V of "qw some".
 const struct {
     const char* name;
     int field;
@@ -64,8 +103,6 @@ const struct {
     int caretAfter;
     QString events; // |-separated
 } Keystrokes[] = {
-    {"too large", PerYear, "999", -1, "99", "9999", 4,
-     "beep 99999|message Number is too large... | 9999"},
     {"too large inside", PerYear, "1234", 2, "5", "1234", 2,
      "beep 12534|message Number is too large... | 1234"},
     {"letter at the start", Present, "12.34", 0, "a", "12.34", 0, "beep a12.34"},
@@ -74,6 +111,8 @@ const struct {
     // Checked, but the caret has nothing before it to take back.
     {"deleting to too small", PerYear, "100", -1, "\b\x01\x7f", "0", 0,
      "beep 0|message Number is too small... | 0"},
+    {"refused paste, undone whole", Present, "2208.04", 4, "\x16", "2208.04", 4,
+     "beep 2208qw some.04"},
 };
 
 // How a form ends, or does not: Record closes it unless the document is full, Cancel and
@@ -101,49 +140,50 @@ const struct {
 class FormDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Feedback::Install(); }
-    void init() { Feedback::Reset(); }
+    void initTestCase() {
+        SetBeepSound([] { events << "beep " + Watched(); });
+        SetMessagePresenter([](QWidget*, const QString& text, MessageIcon, MessageButtons) {
+            events << "message " + text + " | " + Watched();
+            return MessageAnswer::Ok;
+        });
+    }
+    void init() {
+        events.clear();
+        watched = nullptr;
+        TheDecimalFieldMemory() = {};
+    }
 
     void keystrokes_data() { AddRows(Keystrokes); }
     void keystrokes() {
         QFETCH(size_t, row);
         const auto& c = Keystrokes[row];
-        CompoundForm form;
+        ShownForm form;
         form.Type(c.field, c.before);
         QLineEdit* edit = form.Edit(c.field);
         edit->setCursorPosition(c.caret < 0 ? c.before.size() : c.caret);
-        Feedback::events.clear();
-        Feedback::watched = edit;
-        const std::map<QChar, Qt::Key> special{
-            {u'\b', Qt::Key_Backspace}, {u'\x7f', Qt::Key_Delete}, {u'\x01', Qt::Key_Home}};
+        events.clear();
+        watched = edit;
+        QApplication::clipboard()->setText(QStringLiteral("qw some"));
+        const std::map<QChar, Qt::Key> special{{u'\b', Qt::Key_Backspace},
+                                               {u'\x7f', Qt::Key_Delete},
+                                               {u'\x01', Qt::Key_Home},
+                                               {u'\x16', Qt::Key_V}};
         for (const QChar key : c.keys)
-            special.count(key) ? QTest::keyClick(edit, special.at(key))
-                               : QTest::keyClicks(edit, key);
+            special.count(key)
+                ? QTest::keyClick(edit, special.at(key),
+                                  key == u'\x16' ? Qt::ControlModifier : Qt::NoModifier)
+                : QTest::keyClicks(edit, key);
         QCOMPARE(edit->text(), c.after);
         QCOMPARE(edit->cursorPosition(), c.caretAfter);
-        QCOMPARE(QString::fromStdString(form.model.Text(c.field)), c.after);
-        QCOMPARE(Feedback::events.join(u'|'), c.events);
-    }
-
-    // A paste the field's rule refuses is undone whole, the caret back where it was.
-    void aRefusedPasteIsUndoneWhole() {
-        CompoundForm form;
-        form.Type(Present, "2208.04");
-        form.Edit(Present)->setCursorPosition(4);
-        Feedback::events.clear();
-        QApplication::clipboard()->setText(QStringLiteral("qwsome text"));
-        QTest::keyClick(form.Edit(Present), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(form.Edit(Present)->text(), QString("2208.04"));
-        QCOMPARE(form.Edit(Present)->cursorPosition(), 4);
-        QCOMPARE(Feedback::events.size(), 1);
+        QCOMPARE(QString::fromStdString(form.model->Text(c.field)), c.after);
+        QCOMPARE(events.join(u'|'), c.events);
     }
 
     // A list is checked on the line under the caret: a third decimal on the first line is
     // refused there, though the last line would take it. A refused paste is undone whole.
     void aListChecksTheLineUnderTheCaret() {
-        CDiscountedCashFlowDlg model;
-        CFormDialog dialog(model, nullptr, nullptr);
-        auto* list = qobject_cast<QPlainTextEdit*>(dialog.Widget(Flows));
+        ShownForm form("discounted-cash-flow");
+        auto* list = qobject_cast<QPlainTextEdit*>(form.dialog.Widget(Flows));
         QTest::keyClicks(list, "1000 0.55");
         QTest::keyClick(list, Qt::Key_Return);
         QTest::keyClicks(list, "0 600");
@@ -153,34 +193,28 @@ private slots:
         QApplication::clipboard()->setText(QStringLiteral("1\n2 3x"));
         QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(list->toPlainText(), QString("1000 0.55\n0 600"));
-        QCOMPARE(model.Text(Flows), std::string("1000 0.55\r\n0 600"));
+        QCOMPARE(form.model->Text(Flows), std::string("1000 0.55\r\n0 600"));
         QCOMPARE(list->textCursor().position(), 9);
-        QCOMPARE(Feedback::events.size(), 2);
+        QCOMPARE(events.size(), 2);
     }
 
     // Enter moves on to the next field, or presses the default button where there is one.
-    void enter_data() {
-        QTest::addColumn<bool>("withDefault");
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return moves on") << false << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter moves on") << false << int(Qt::Key_Enter);
-        QTest::newRow("Return presses the default button") << true << int(Qt::Key_Return);
-    }
     void enter() {
-        QFETCH(bool, withDefault);
-        QFETCH(int, key);
-        DefaultButtonForm model(withDefault);
-        CFormDialog dialog(model, nullptr, nullptr);
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.Widget(101)->setFocus();
-        QTest::keyClick(dialog.Widget(101), Qt::Key(key),
-                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(model.presses, withDefault ? 1 : 0);
-        QCOMPARE(QApplication::focusWidget(), dialog.Widget(withDefault ? 101 : 103));
-        QCOMPARE(model.left, withDefault ? std::vector<int>{} : std::vector<int>{101});
-        QVERIFY(dialog.isVisible());
+        for (auto [withDefault, key] :
+             {std::pair{false, Qt::Key_Return}, {false, Qt::Key_Enter}, {true, Qt::Key_Return}}) {
+            DefaultButtonForm model(withDefault);
+            CFormDialog dialog(model, nullptr, nullptr);
+            dialog.show();
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            dialog.Widget(101)->setFocus();
+            QTest::keyClick(dialog.Widget(101), key,
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(model.presses, withDefault ? 1 : 0);
+            QCOMPARE(QApplication::focusWidget(), dialog.Widget(withDefault ? 101 : 103));
+            QCOMPARE(model.left, withDefault ? std::vector<int>{} : std::vector<int>{101});
+            QVERIFY(dialog.isVisible());
+        }
     }
 
     // Every form, the sub-forms of the worksheets' steps, and a form whose unknown has moved:
@@ -252,7 +286,7 @@ private slots:
     void endingAForm() {
         QFETCH(size_t, row);
         const auto& c = Endings[row];
-        CompoundForm form;
+        ShownForm form;
         const QString kept(MaxDocumentLength - c.room, u'x');
         form.document.LoadText(kept);
         form.Type(Periods, "40");
@@ -263,24 +297,22 @@ private slots:
         QCOMPARE(form.dialog.Result(), c.result);
         QCOMPARE(form.dialog.isVisible(), c.result == FormResult::None);
         QCOMPARE(form.document.Text() == kept, c.result != FormResult::Ok);
-        QCOMPARE(Feedback::events.join(u'|'), c.events);
+        QCOMPARE(events.join(u'|'), c.events);
         if (c.present.isEmpty()) QCOMPARE(QApplication::focusWidget(), form.Edit(Present));
     }
 
     // A worksheet's step opens its sub-form modal over it; Escape there goes back to it.
     void aSubFormRunsOverItsForm() {
-        CRefinanceDlg model;
-        CFormDialog dialog(model, nullptr, nullptr);
-        dialog.show();
+        ShownForm form("refinance-mortgage");
         bool over = false;
         QTimer::singleShot(0, [&] {
             QWidget* sub = QApplication::activeModalWidget();
-            over = qobject_cast<CFormDialog*>(sub) && sub->parentWidget() == &dialog;
+            over = qobject_cast<CFormDialog*>(sub) && sub->parentWidget() == &form.dialog;
             QTest::keyClick(sub, Qt::Key_Escape);
         });
-        QTest::mouseClick(dialog.Widget(CRefinanceDlg::IDC_DO_CURRENT_LOAN), Qt::LeftButton);
+        form.Click(CRefinanceDlg::IDC_DO_CURRENT_LOAN);
         QVERIFY(over);
-        QVERIFY(dialog.isVisible() && !QApplication::activeModalWidget());
+        QVERIFY(form.dialog.isVisible() && !QApplication::activeModalWidget());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "calculators/loan_amortization/loan_amortization_dlg.h"
 #include "catalog/form_catalog.h"
 #include "cli/cli_run.h"
+#include "document/qt_test_support.h"
 #include "entry/chart_data.h"
 #include "support/recording_host.h"
 
@@ -46,22 +47,49 @@ void Click(CFormDialog& dialog, int id) {
 }
 
 // Names path in the next file dialog and accepts it.
-class FileDialogAnswerer : public QObject {
-public:
-    explicit FileDialogAnswerer(QString path) : m_path(std::move(path)) {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) return;
-            m_timer.stop();
-            dialog->selectFile(m_path);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        m_timer.start(10);
-    }
+void AnswerNextFileDialog(const QString& path) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        timer->deleteLater();
+        timer->stop();
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    timer->start(10);
+}
 
-private:
-    QString m_path;
-    QTimer m_timer;
+// The chart of the last Calculate and the tip of its last point: the last line of this loan's
+// schedule; 1000 * 1.02^40 = 2208.04; 600,000 periods drawn from 2,000, the last one the
+// future value 0.01 * (1 + i) * ((1 + i)^600000 - 1) / i with i = 0.001 % / 12, 7784.6576.
+const struct {
+    const char* name; // the form's slug
+    int unknown;      // its button, else the form's default unknown
+    std::vector<std::pair<int, QString>> inputs;
+    QStringList series;
+    int points;
+    QString lastTip;
+} Charts[] = {
+    {"loan-amortization",
+     0,
+     {{131, "1/31/2024"}, {31, "360"}, {32, "6.5"}, {33, "250000"}},
+     {"Principal", "Interest", "Remaining Principal"},
+     360,
+     "Payment 360, due 12/28/2053\nPayment: 1580.23\nPrincipal: 1571.72\nInterest: "
+     "8.51\nRemaining Principal: 0.00"},
+    {"compound-interest",
+     0,
+     {{11, "40"}, {12, "8"}, {13, "1000"}},
+     {"Value"},
+     41,
+     "Period 40\nValue: 2208.04"},
+    {"save",
+     1023,
+     {{31, "600000"}, {32, "0.001"}, {34, "0.01"}},
+     {"Value"},
+     2000,
+     "Period 600000\nValue: 7784.66"},
 };
 
 } // namespace
@@ -84,12 +112,11 @@ private slots:
             BufferTarget document;
             CFormDialog dialog(model, &document, nullptr);
             dialog.show();
-            Type(dialog, 131, "1/31/2024");
-            Type(dialog, 31, "14");
-            Type(dialog, 32, "7.25");
-            Type(dialog, 33, "12345.67");
+            for (auto [id, text] :
+                 {std::pair{131, "1/31/2024"}, {31, "14"}, {32, "7.25"}, {33, "12345.67"}})
+                Type(dialog, id, text);
             Click(dialog, IDC_CALCULATE);
-            FileDialogAnswerer answerer(path);
+            AnswerNextFileDialog(path);
             Click(dialog, CLoanAmortizationDlg::IDC_EXPORT);
         }
         std::setlocale(LC_ALL, "C");
@@ -99,43 +126,17 @@ private slots:
         QCOMPARE(file.readAll().toStdString(), cli.out);
     }
 
-    void chartWindowDrawsTheLastCalculation_data() {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<int>("unknownButton");  // 0: the form's default unknown
-        QTest::addColumn<QStringList>("inputs"); // control ID, text, ...
-        QTest::addColumn<QStringList>("series");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<QString>("lastTip");
-        // The last line of this loan's schedule; 1000 * 1.02^40 = 2208.04; 600,000 periods
-        // drawn from 2,000, the last one the future value: 0.01 * (1 + i) * ((1 + i)^600000 -
-        // 1) / i with i = 0.001 % / 12 is 7784.6576.
-        QTest::newRow("loan amortization")
-            << "loan-amortization" << 0
-            << QStringList{"131", "1/31/2024", "31", "360", "32", "6.5", "33", "250000"}
-            << QStringList{"Principal", "Interest", "Remaining Principal"} << 360
-            << "Payment 360, due 12/28/2053\nPayment: 1580.23\nPrincipal: 1571.72\nInterest: "
-               "8.51\nRemaining Principal: 0.00";
-        QTest::newRow("compound interest")
-            << "compound-interest" << 0 << QStringList{"11", "40", "12", "8", "13", "1000"}
-            << QStringList{"Value"} << 41 << "Period 40\nValue: 2208.04";
-        QTest::newRow("save") << "save" << 1023
-                              << QStringList{"31", "600000", "32", "0.001", "34", "0.01"}
-                              << QStringList{"Value"} << 2000 << "Period 600000\nValue: 7784.66";
-    }
+    void chartWindowDrawsTheLastCalculation_data() { AddRows(Charts); }
     void chartWindowDrawsTheLastCalculation() {
-        QFETCH(QString, form);
-        QFETCH(int, unknownButton);
-        QFETCH(QStringList, inputs);
-        QFETCH(QStringList, series);
-        QFETCH(int, points);
-        QFETCH(QString, lastTip);
-        std::unique_ptr<CFormModel> model = FindFormBySlug(form.toStdString())->create();
+        QFETCH(size_t, row);
+        const auto& c = Charts[row];
+        std::unique_ptr<CFormModel> model = FindFormBySlug(c.name)->create();
         BufferTarget document;
         CFormDialog dialog(*model, &document, nullptr);
         dialog.show();
-        if (unknownButton) Click(dialog, unknownButton);
-        for (qsizetype i = 0; i < inputs.size(); i += 2)
-            Type(dialog, inputs[i].toInt(), inputs[i + 1]);
+        if (c.unknown) Click(dialog, c.unknown);
+        for (const auto& [id, text] : c.inputs)
+            Type(dialog, id, text);
         Click(dialog, IDC_CALCULATE);
         Click(dialog, IDC_CHART);
 
@@ -144,11 +145,11 @@ private slots:
         QStringList names;
         for (QAbstractSeries* drawn : window->Chart()->series())
             names << drawn->name();
-        QCOMPARE(names, series);
+        QCOMPARE(names, c.series);
         auto* balance = qobject_cast<QXYSeries*>(window->Chart()->series().back());
-        QCOMPARE(balance->count(), points);
-        QCOMPARE(window->TipAt(balance->at(points - 1).x()), lastTip);
-        if (series.size() > 1) {
+        QCOMPARE(balance->count(), c.points);
+        QCOMPARE(window->TipAt(balance->at(c.points - 1).x()), c.lastTip);
+        if (c.series.size() > 1) {
             QCOMPARE(window->Chart()->series()[0]->type(), QAbstractSeries::SeriesTypeArea);
             window->SetStacked(false);
             QCOMPARE(window->Chart()->series()[0]->type(), QAbstractSeries::SeriesTypeLine);
@@ -158,7 +159,7 @@ private slots:
         const QPointF middle = window->Chart()->plotArea().center();
         QTest::mouseMove(view->viewport(), view->mapFromScene(window->Chart()->mapToScene(middle)));
         QTRY_VERIFY(QToolTip::isVisible());
-        QVERIFY(QToolTip::text().startsWith(lastTip.section(' ', 0, 0)));
+        QVERIFY(QToolTip::text().startsWith(c.lastTip.section(' ', 0, 0)));
 
         QTemporaryDir folder;
         for (const char* name : {"chart.png", "chart.svg"}) {
