@@ -4,6 +4,7 @@
 
 #include "app/charts/chart_window.h"
 #include "app/forms/form_dialog.h"
+#include "app/forms/form_feedback.h"
 #include "calculators/loan_amortization/loan_amortization_dlg.h"
 #include "catalog/form_catalog.h"
 #include "cli/cli_run.h"
@@ -32,6 +33,9 @@ namespace kavrel::test {
 
 namespace {
 
+// The messages shown; a message box would wait for an answer no one gives.
+QStringList messages;
+
 void Type(CFormDialog& dialog, int id, const QString& text) {
     auto* edit = qobject_cast<QLineEdit*>(dialog.Widget(id));
     QVERIFY(edit);
@@ -44,6 +48,7 @@ void Click(CFormDialog& dialog, int id) {
     QWidget* button = dialog.Widget(id);
     QVERIFY(button && button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'|')));
 }
 
 // Names path in the next file dialog and accepts it.
@@ -97,6 +102,14 @@ const struct {
 class FormFilesTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        SetMessagePresenter([](QWidget*, const QString& text, MessageIcon, MessageButtons) {
+            messages << text;
+            return MessageAnswer::Ok;
+        });
+    }
+    void init() { messages.clear(); }
+
     // Byte for byte what kavrel-calc prints, even on a desktop that writes 1.234,56.
     void exportWritesWhatKavrelCalcPrints() {
         const CliRun cli =
